@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class JetDatabase;
+
+// The bank connection: opens the question bank and its workgroup file from a connection string.
+class TADOConnection : public QObject {
+    Q_OBJECT
+public:
+    explicit TADOConnection(QObject *parent = nullptr);
+    ~TADOConnection() override;
+
+    QString ConnectionString;
+
+    void Open();    // parses ConnectionString, opens and checks both files; throws BankError
+    void Close();   // nothing happens when closed already
+    [[nodiscard]] bool Connected() const;
+
+    // The open database; connects first when closed (opening a dataset connects its connection).
+    [[nodiscard]] JetDatabase &database();
+
+private:
+    std::unique_ptr<JetDatabase> m_database;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// Every failure of the bank layer: the message names the file, table or column and the cause.
+class BankError : public std::runtime_error {
+public:
+    explicit BankError(const QString &message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+
+    [[nodiscard]] const QString &message() const noexcept { return m_message; }
+
+private:
+    QString m_message;
+};

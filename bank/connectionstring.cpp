@@ -1,0 +1,38 @@
+#include "connectionstring.h"
+
+BankPaths bankPaths(const QString &programFolder)
+{
+    return {programFolder + QStringLiteral("Dat/drvq.mdb"), programFolder + QStringLiteral("Dat/Morvel.mdw")};
+}
+
+QString buildConnectionString(const BankPaths &paths)
+{
+    // The paths go in unchanged, without quotes, whatever blanks or CJK characters they hold.
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=rmvqex.84.kol;User ID=ADMIN;Data Source=")
+        + paths.DatabasePath
+        + QStringLiteral(";Persist Security Info=True;Jet OLEDB:System database=")
+        + paths.WorkgroupPath
+        + QStringLiteral(";Jet OLEDB:Database Password=春风吹过山岗绿水长流白云飘荡-青松翠柏");
+}
+
+ConnectionString::ConnectionString(const QString &text)
+{
+    // Values are taken up to the next ';': the template's paths and passwords hold none.
+    const auto pairs = QStringView(text).split(u';', Qt::SkipEmptyParts);
+    for (QStringView pair : pairs) {
+        const qsizetype eq = pair.indexOf(u'=');
+        if (eq < 0)
+            continue;
+        m_values.insert(pair.left(eq).trimmed().toString().toLower(), pair.mid(eq + 1).toString());
+    }
+}
+
+QString ConnectionString::value(const QString &key) const
+{
+    return m_values.value(key.toLower());
+}
+
+bool ConnectionString::contains(const QString &key) const
+{
+    return m_values.contains(key.toLower());
+}

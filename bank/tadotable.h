@@ -1,0 +1,15 @@
+#pragma once
+
+#include "tdataset.h"
+
+// A table dataset with a static cursor: its rows are fetched whole when it opens and stay
+// usable after the connection closes or reconnects; a later Open of an open table changes nothing.
+class TADOTable : public TDataSet {
+    Q_OBJECT
+public:
+    explicit TADOTable(QObject *parent = nullptr);
+
+    QString TableName;
+
+    void Open();  // connects Connection when closed
+};

@@ -1,0 +1,62 @@
+#include "textscramble.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QByteArray DescrambleText(QByteArrayView stored, std::uint8_t key)
+{
+    QByteArray out(stored.size(), Qt::Uninitialized);
+    bool trailByte = false;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(stored[i]);
+        if (!trailByte && byte >= 161) {
+            out[i] = static_cast<char>(byte);
+            trailByte = true;
+        } else {
+            out[i] = static_cast<char>(byte ^ key);
+            trailByte = false;
+        }
+    }
+    return out;
+}
+
+QByteArray ScrambleText(QByteArrayView plain, std::uint8_t key)
+{
+    // The same walk as DescrambleText, deciding on the plain byte instead of the stored one.
+    // Lead bytes are kept, so the two decide alike as long as no scrambled single byte
+    // reaches 161.
+    return DescrambleText(plain, key);
+}
+
+QByteArray toGbk(QStringView text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
+}
+
+QString fromGbk(QByteArrayView bytes)
+{
+    QStringDecoder decoder("GBK");
+    return decoder.decode(bytes);
+}
+
+QString descrambleColumn(const QString &stored)
+{
+    return fromGbk(DescrambleText(toGbk(stored), TextScrambleKey));
+}
+
+QString scrambleColumn(const QString &plain)
+{
+    return fromGbk(ScrambleText(toGbk(plain), TextScrambleKey));
+}
+
+bool survivesScrambling(const QString &plain)
+{
+    const QByteArray gbk = toGbk(plain);
+    if (fromGbk(gbk) != plain)
+        return false;
+    const QString column = fromGbk(ScrambleText(gbk, TextScrambleKey));
+    if (column.contains(QChar(0)))
+        return false;
+    return descrambleColumn(column) == plain;
+}
