@@ -1,0 +1,76 @@
+#include "rowpagewriter.h"
+
+#include "bytes.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace jet4 {
+namespace {
+constexpr int kFreeSpaceOffset = 0x02;
+constexpr int kOwnerOffset = 0x04;
+constexpr int kRowCountOffset = 0x0C;
+} // namespace
+
+RowPageWriter::RowPageWriter(PageFile &file, std::uint32_t owner)
+    : m_file(file), m_owner(owner)
+{
+}
+
+std::uint32_t RowPageWriter::lvalOwner()
+{
+    return std::uint32_t('L') | std::uint32_t('V') << 8 | std::uint32_t('A') << 16
+        | std::uint32_t('L') << 24;
+}
+
+void RowPageWriter::startPage()
+{
+    initialisePage(m_file.allocate());
+}
+
+void RowPageWriter::adoptPage(std::uint32_t page)
+{
+    initialisePage(page);
+}
+
+void RowPageWriter::initialisePage(std::uint32_t page)
+{
+    m_pages.push_back(page);
+    m_rows = 0;
+    m_rowStart = kPageSize;
+    QByteArray &image = m_file.image();
+    const qsizetype base = PageFile::offsetOf(page);
+    bytes::put8(image, base, 0x01);
+    bytes::put8(image, base + 1, 0x01);
+    bytes::put16(image, base + kFreeSpaceOffset, kPageSize - kHeaderSize);
+    bytes::put32(image, base + kOwnerOffset, m_owner);
+}
+
+RowAddress RowPageWriter::add(QByteArrayView row)
+{
+    if (row.size() > kMaxRowSize)
+        throw std::invalid_argument("jet4: a row of " + std::to_string(row.size())
+                                    + " bytes does not fit a page (at most "
+                                    + std::to_string(kMaxRowSize) + ")");
+    const int freeBytes = m_rowStart - (kHeaderSize + 2 * m_rows);
+    if (m_pages.empty() || m_rows == kMaxRowsPerPage || freeBytes < row.size() + 2)
+        startPage();
+
+    const std::uint32_t page = m_pages.back();
+    QByteArray &image = m_file.image();
+    const qsizetype base = PageFile::offsetOf(page);
+    m_rowStart -= int(row.size());
+    bytes::checkRange(image, base + m_rowStart, row.size());
+    if (!row.isEmpty())
+        std::memcpy(image.data() + base + m_rowStart, row.data(), row.size());
+    bytes::put16(image, base + kHeaderSize + 2 * m_rows, std::uint16_t(m_rowStart));
+    const RowAddress address{page, std::uint8_t(m_rows)};
+    ++m_rows;
+    bytes::put16(image, base + kRowCountOffset, std::uint16_t(m_rows));
+    bytes::put16(image, base + kFreeSpaceOffset,
+                 std::uint16_t(m_rowStart - (kHeaderSize + 2 * m_rows)));
+    return address;
+}
+
+} // namespace jet4

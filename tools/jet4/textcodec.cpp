@@ -1,0 +1,61 @@
+#include "textcodec.h"
+
+#include "bytes.h"
+
+namespace jet4 {
+namespace {
+
+bool fitsOneByte(char16_t c)
+{
+    return c < 0x100;
+}
+
+} // namespace
+
+QByteArray TextCodec::encode(const QString &text, bool allowCompression)
+{
+    QByteArray plain;
+    plain.reserve(text.size() * 2);
+    bytes::appendUcs2(plain, text);
+    if (!allowCompression || text.isEmpty())
+        return plain;
+    for (const QChar c : text) {
+        if ((c.unicode() & 0xFF) == 0)
+            return plain;
+    }
+
+    QByteArray packed;
+    packed.reserve(plain.size());
+    packed.append('\xFF');
+    packed.append('\xFE');
+    bool oneByteMode = true;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const bool narrow = fitsOneByte(text[i].unicode());
+        qsizetype end = i;
+        while (end < n && fitsOneByte(text[end].unicode()) == narrow)
+            ++end;
+        const qsizetype run = end - i;
+        // A short narrow run between wide characters is cheaper left in two-byte mode:
+        // switching out and back costs two toggle bytes.
+        const bool between = i > 0 && end < n;
+        bool wantOneByte = narrow;
+        if (narrow && !oneByteMode && between && run <= 2)
+            wantOneByte = false;
+        if (wantOneByte != oneByteMode) {
+            packed.append('\0');
+            oneByteMode = wantOneByte;
+        }
+        for (qsizetype k = i; k < end; ++k) {
+            const char16_t c = text[k].unicode();
+            packed.append(static_cast<char>(c & 0xFF));
+            if (!oneByteMode)
+                packed.append(static_cast<char>(c >> 8));
+        }
+        i = end;
+    }
+    return packed.size() < plain.size() ? packed : plain;
+}
+
+} // namespace jet4

@@ -1,0 +1,59 @@
+#include "usagemap.h"
+
+#include "bytes.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace jet4 {
+namespace {
+constexpr int kInlineBitmapOffset = 5;
+constexpr int kBitmapPageHeader = 4;
+} // namespace
+
+QByteArray UsageMap::build(PageFile &file, const std::vector<std::uint32_t> &pages)
+{
+    QByteArray row(kRowSize, '\0');
+    const std::uint32_t highest = pages.empty() ? 0 : *std::max_element(pages.begin(), pages.end());
+    if (highest < std::uint32_t(kInlinePages)) {
+        bytes::put8(row, 0, 0x00);
+        bytes::put32(row, 1, 0);
+        for (const std::uint32_t page : pages)
+            row[kInlineBitmapOffset + page / 8] |= char(1 << (page % 8));
+        return row;
+    }
+
+    bytes::put8(row, 0, 0x01);
+    std::vector<std::uint32_t> bitmapPages(kBitmapPagePointers, 0);
+    QByteArray &image = file.image();
+    for (const std::uint32_t page : pages) {
+        const std::uint32_t slot = page / kPagesPerBitmapPage;
+        if (slot >= std::uint32_t(kBitmapPagePointers))
+            throw std::invalid_argument("jet4: page " + std::to_string(page)
+                                        + " lies beyond what a usage map can list");
+        if (bitmapPages[slot] == 0) {
+            bitmapPages[slot] = file.allocate();
+            const qsizetype base = PageFile::offsetOf(bitmapPages[slot]);
+            bytes::put8(image, base, 0x05);
+            bytes::put8(image, base + 1, 0x01);
+        }
+        const std::uint32_t bit = page % kPagesPerBitmapPage;
+        const qsizetype at = PageFile::offsetOf(bitmapPages[slot]) + kBitmapPageHeader + bit / 8;
+        bytes::checkRange(image, at, 1);
+        image[at] = char(image[at] | (1 << (bit % 8)));
+    }
+    for (int i = 0; i < kBitmapPagePointers; ++i)
+        bytes::put32(row, 1 + 4 * i, bitmapPages[i]);
+    return row;
+}
+
+QByteArray UsageMap::freePagesFrom(std::uint32_t pageCount)
+{
+    QByteArray row(kRowSize, '\0');
+    for (std::uint32_t page = pageCount; page < std::uint32_t(kInlinePages); ++page)
+        row[kInlineBitmapOffset + page / 8] |= char(1 << (page % 8));
+    return row;
+}
+
+} // namespace jet4
