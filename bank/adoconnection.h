@@ -25,4 +25,5 @@ public:
 
 private:
     std::unique_ptr<JetDatabase> m_database;
+    QString m_openedWith;  // the connection string m_database was opened with
 };

@@ -2,17 +2,19 @@
 
 BankPaths bankPaths(const QString &programFolder)
 {
-    return {programFolder + QStringLiteral("Dat/drvq.mdb"), programFolder + QStringLiteral("Dat/Morvel.mdw")};
+    return {programFolder + QStringLiteral("Dat/") + DatabaseFileName,
+            programFolder + QStringLiteral("Dat/") + WorkgroupFileName};
 }
 
 QString buildConnectionString(const BankPaths &paths)
 {
     // The paths go in unchanged, without quotes, whatever blanks or CJK characters they hold.
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=rmvqex.84.kol;User ID=ADMIN;Data Source=")
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=") + WorkgroupPassword
+        + QStringLiteral(";User ID=") + WorkgroupUser + QStringLiteral(";Data Source=")
         + paths.DatabasePath
         + QStringLiteral(";Persist Security Info=True;Jet OLEDB:System database=")
         + paths.WorkgroupPath
-        + QStringLiteral(";Jet OLEDB:Database Password=春风吹过山岗绿水长流白云飘荡-青松翠柏");
+        + QStringLiteral(";Jet OLEDB:Database Password=") + DatabasePassword;
 }
 
 ConnectionString::ConnectionString(const QString &text)

@@ -13,6 +13,15 @@ struct BankPaths {
 inline const QString DesignTimeConnectionString =
     QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\ks\\Dat\\bs.mdb;Persist Security Info=False");
 
+// The accounts and passwords that the bank is opened with; constants of the build.
+inline const QString WorkgroupUser = QStringLiteral("ADMIN");
+inline const QString WorkgroupPassword = QStringLiteral("rmvqex.84.kol");
+inline const QString DatabasePassword = QStringLiteral("春风吹过山岗绿水长流白云飘荡-青松翠柏");
+
+// The bank's file names in the Dat folder beside the program.
+inline const QString DatabaseFileName = QStringLiteral("drvq.mdb");
+inline const QString WorkgroupFileName = QStringLiteral("Morvel.mdw");
+
 // `programFolder` ends in a separator.
 [[nodiscard]] BankPaths bankPaths(const QString &programFolder);
 [[nodiscard]] QString buildConnectionString(const BankPaths &paths);

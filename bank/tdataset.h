@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resultset.h"
+#include "sqlcondition.h"
 #include "tfield.h"
 
 #include <QObject>
@@ -42,7 +43,11 @@ protected:
 private:
     void applyFilter();
 
+    void checkActive(const char *operation) const;
+    [[nodiscard]] const std::vector<Cell> *currentRow() const;
+
     ResultSet m_result;
+    SqlCondition m_condition;    // the parsed filter; empty: every row passes
     std::vector<int> m_visible;  // rows that pass the filter, in order
     int m_position = 0;          // index into m_visible; == size at the end
     bool m_active = false;

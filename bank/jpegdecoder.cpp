@@ -1,0 +1,75 @@
+#include "jpegdecoder.h"
+
+#include "bankerror.h"
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return. It jumps back
+// to decode(), which turns the message into an exception outside the library's frames.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void errorExit(j_common_ptr info)
+{
+    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void ignoreMessage(j_common_ptr) {}
+
+// Pictures larger than this are refused before any memory is allocated for them.
+constexpr JDIMENSION kMaxSide = 8192;
+
+} // namespace
+
+DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
+{
+    if (jpeg.isEmpty())
+        throw BankError(QStringLiteral("%1: the picture is empty, not a JPEG image").arg(what));
+
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = errorExit;
+    errors.base.output_message = ignoreMessage;
+
+    DecodedJpeg result;  // declared before setjmp: only touched after the jump by its destructor
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        throw BankError(QStringLiteral("%1: not a readable JPEG image (%2)")
+                            .arg(what, QString::fromLocal8Bit(errors.message)));
+    }
+
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(jpeg.data()),
+                 static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&info, TRUE);
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
+        jpeg_destroy_decompress(&info);
+        throw BankError(QStringLiteral("%1: picture of %2 x %3 pixels is too large")
+                            .arg(what).arg(info.image_width).arg(info.image_height));
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+
+    result.width = static_cast<int>(info.output_width);
+    result.height = static_cast<int>(info.output_height);
+    const qsizetype stride = qsizetype(result.width) * 3;
+    result.rgb.resize(stride * result.height);
+    while (info.output_scanline < info.output_height) {
+        auto *row = reinterpret_cast<JSAMPLE *>(result.rgb.data() + stride * info.output_scanline);
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return result;
+}

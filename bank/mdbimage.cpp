@@ -1,0 +1,58 @@
+#include "mdbimage.h"
+
+#include "bankerror.h"
+
+MdbImage::MdbImage(QByteArray bytes, const QString &fileName)
+    : m_bytes(std::move(bytes)), m_fileName(fileName)
+{
+    if (m_bytes.isEmpty())
+        throw BankError(QStringLiteral("%1: not a Jet database (the file is empty)").arg(fileName));
+    // libmdb only reads through the buffer: the file is opened without MDB_WRITABLE.
+    m_handle = mdb_open_buffer(m_bytes.data(), std::size_t(m_bytes.size()), MDB_NOFLAGS);
+    if (!m_handle)
+        throw BankError(QStringLiteral("%1: libmdb cannot open the file as a Jet database").arg(fileName));
+    if (m_handle->f->jet_version != MDB_VER_JET3 && m_handle->f->jet_version != MDB_VER_JET4) {
+        mdb_close(m_handle);
+        m_handle = nullptr;
+        throw BankError(QStringLiteral("%1: not a Jet 3 or Jet 4 database").arg(fileName));
+    }
+}
+
+MdbImage::~MdbImage()
+{
+    mdb_close(m_handle);
+}
+
+bool MdbImage::isJet3() const
+{
+    return m_handle->f->jet_version == MDB_VER_JET3;
+}
+
+int MdbImage::pageSize() const
+{
+    return int(m_handle->fmt->pg_size);
+}
+
+quint32 MdbImage::pageCount() const
+{
+    return quint32((m_bytes.size() + pageSize() - 1) / pageSize());
+}
+
+int MdbImage::rowCountOffset() const
+{
+    return m_handle->fmt->row_count_offset;
+}
+
+QByteArrayView MdbImage::page(quint32 number) const
+{
+    const qsizetype size = pageSize();
+    if (number >= pageCount() || qsizetype(number + 1) * size > m_bytes.size())
+        return {};
+    if (number != 0 && m_handle->f->db_key != 0) {
+        // Page-encoded file: let libmdb decode the page into its spare buffer.
+        if (mdb_read_alt_pg(m_handle, number) != size)
+            return {};
+        return {reinterpret_cast<const char *>(m_handle->alt_pg_buf), size};
+    }
+    return QByteArrayView(m_bytes).sliced(qsizetype(number) * size, size);
+}

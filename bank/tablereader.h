@@ -1,0 +1,49 @@
+#pragma once
+
+#include "resultset.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <mdbtools.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class MdbImage;
+
+// Reads one table of an MdbImage whole: libmdb walks the data pages and splits the rows,
+// this class turns each field into a Cell and reads long values (Memo, OLE Object) itself,
+// bounds-checked, so that neither a long text nor a damaged chain of pages can be truncated
+// silently or loop. Internal to the bank library.
+class TableReader {
+public:
+    // Checks the table definition at `definitionPage` before libmdb reads it; throws
+    // BankError naming the file, table and page when it cannot be read.
+    TableReader(MdbImage &image, const QString &tableName, quint32 definitionPage);
+    ~TableReader();
+    TableReader(const TableReader &) = delete;
+    TableReader &operator=(const TableReader &) = delete;
+
+    [[nodiscard]] const QStringList &columnNames() const { return m_columnNames; }
+
+    // Every row in the order the pages hold them. With `wanted`, only those columns are
+    // read and the others stay null. Throws BankError for a field whose bytes are damaged.
+    [[nodiscard]] ResultSet readAll(const std::vector<int> *wanted = nullptr);
+
+private:
+    void checkDefinitionPage(quint32 definitionPage) const;
+    [[nodiscard]] Cell readField(const MdbField &field, const MdbColumn &column);
+    [[nodiscard]] QByteArray readLongValue(const unsigned char *pointer, int size, const MdbColumn &column);
+    [[nodiscard]] QByteArrayView findRow(quint32 pageRow, const MdbColumn &column) const;
+    [[nodiscard]] QString decodeText(const unsigned char *bytes, qsizetype size);
+    [[noreturn]] void damaged(const MdbColumn &column, const QString &problem) const;
+
+    MdbImage &m_image;
+    QString m_tableName;
+    MdbCatalogEntry m_entry{};
+    std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> m_table{nullptr, mdb_free_tabledef};
+    QStringList m_columnNames;
+    std::string m_conversion;  // Jet 3 text conversion buffer, reused
+};

@@ -1,0 +1,19 @@
+#include "tadoquery.h"
+
+#include "adoconnection.h"
+#include "bankerror.h"
+#include "jetdatabase.h"
+
+TADOQuery::TADOQuery(QObject *parent) : TDataSet(parent) {}
+
+void TADOQuery::Open()
+{
+    if (Active())
+        return;
+    if (!Connection)
+        throw BankError(QStringLiteral("%1: no connection").arg(objectName()));
+    const QString text = SQL.join(u'\n');
+    if (text.trimmed().isEmpty())
+        throw BankError(QStringLiteral("%1: no SQL statement").arg(objectName()));
+    setResult(Connection->database().query(text));
+}
