@@ -1,0 +1,15 @@
+#pragma once
+
+#include "bankcontent.h"
+
+#include <QString>
+
+// Opens a bank folder the way the trainer does (the connection string built from the
+// folder, the workgroup account and both passwords checked) and reads the whole content,
+// texts descrambled. Throws BankError.
+class BankReader {
+public:
+    // `datFolder` holds drvq.mdb and Morvel.mdw. `raw` keeps the scrambled columns as the
+    // bank stores them, for checking the scrambling itself.
+    [[nodiscard]] static BankContent read(const QString &datFolder, bool raw = false);
+};
