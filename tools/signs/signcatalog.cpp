@@ -286,10 +286,10 @@ void noUTurn(SignPainter &sp)
 
 void noOvertaking(SignPainter &sp)
 {
+    // A red car beside a black one, without a slash: the red car may not pass.
     sp.prohibitionDisc();
-    sp.carRear(P::place(2, 22, 0.46), P::Black, P::White);
+    sp.carRear(P::place(2, 22, 0.46), P::Red, P::White);
     sp.carRear(P::place(52, 22, 0.46), P::Black, P::White);
-    sp.prohibitionSlash();
 }
 
 void noHorn(SignPainter &sp)
