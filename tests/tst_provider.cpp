@@ -2,6 +2,7 @@
 #include "bankerror.h"
 #include "connectionstring.h"
 #include "jet4writer.h"
+#include "jetheader.h"
 #include "jetdatabase.h"
 #include "tdm.h"
 
@@ -467,6 +468,31 @@ private slots:
         QCOMPARE(userTables, (QStringList{"choose", "tzhishidian", "biaozhi", "types"}));
         QVERIFY(errorOf([&] { (void)JetDatabase::openFromBuffers(m_bank.left(100), m_workgroup, text); })
                     .contains("/nowhere/bank.mdb"));
+    }
+
+    // A page-encoded file (every page after the first RC4-encoded with the header's key
+    // XOR the page number) reads the same as the plain one, long values included.
+    void readsAPageEncodedBank()
+    {
+        const quint32 key = 0x1234ABCD;
+        QByteArray bank = m_bank;
+        const QByteArray headerKey("\xC7\xDA\x39\x6B", 4);
+        jet::rc4Xor(headerKey, bank.data() + 0x18, 128);
+        putU32(bank, 0x3E, key);
+        jet::rc4Xor(headerKey, bank.data() + 0x18, 128);
+        for (qsizetype page = 1; page < bank.size() / kPage; ++page) {
+            QByteArray pageKey(4, '\0');
+            putU32(pageKey, 0, key ^ quint32(page));
+            jet::rc4Xor(pageKey, bank.data() + page * kPage, kPage);
+        }
+        const auto plain = JetDatabase::openFromBuffers(m_bank, m_workgroup, bankConnection());
+        const auto encoded = JetDatabase::openFromBuffers(bank, m_workgroup, bankConnection());
+        for (const char *table : {"tzhishidian", "biaozhi", "types"}) {
+            const ResultSet &expected = *plain->table(QLatin1String(table));
+            const ResultSet &actual = *encoded->table(QLatin1String(table));
+            QCOMPARE(actual.columns, expected.columns);
+            QVERIFY2(actual.rows == expected.rows, table);
+        }
     }
 
     // libmdb copies a table's page usage map from the row the definition points to and
