@@ -2,7 +2,6 @@
 #include "jetheader.h"
 #include "textcodec.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -516,16 +515,13 @@ private slots:
 
     // --- speed ----------------------------------------------------------------------------
 
-    void buildsABankSizedDatabaseWellUnderTwoSeconds()
+    void bankSizedDatabaseWithPicturesIsComplete()
     {
+        // The build time of such a bank is measured by the benchmark; here its content counts.
         Database database;
         database.tables.push_back(bankTable(10000, 300));
-        QElapsedTimer timer;
-        timer.start();
-        const QByteArray image = writeDatabase(database);
-        const qint64 ms = timer.elapsed();
-        qInfo("10,000 rows, 300 pictures: %lld bytes in %lld ms", qint64(image.size()), ms);
-        QVERIFY2(ms < 1000, qPrintable(QString::number(ms)));
+        const QString file = write(database);
+        QCOMPARE(run("mdb-count", {file, "choose"}).trimmed(), QByteArray("10000"));
     }
 };
 
