@@ -1,37 +1,26 @@
-// The trainer's entry point. Until the start window exists it opens the bank beside the
-// program, the way an exam start does, and shows how many questions it holds.
-#include "bankerror.h"
-#include "connectionstring.h"
+// The trainer's entry point: the long-lived windows in their order, then the event loop,
+// whose first step shows the start window (and with it the splash).
+#include "tfrm_ks_sta.h"
+
+#include "tfrm_ks_choose.h"
+
+#include "tapplication.h"
+#include "tx_printmessage.h"
+
 #include "tdm.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QLabel>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"));
+    TApplication app(argc, argv);
 
-    TDm dm;
-    QString text;
-    try {
-        const QString programFolder = QCoreApplication::applicationDirPath() + u'/';
-        dm.ADOConnection1->ConnectionString = buildConnectionString(bankPaths(programFolder));
-        dm.ado_biaozhi->Open();
-        RunQuery(QStringLiteral("select * from choose order by tid"));
-        text = QStringLiteral("题库共有 %1 道题，%2 张标志图片")
-                   .arg(dm.ADOQuery1->RecordCount())
-                   .arg(dm.ado_biaozhi->RecordCount());
-    } catch (const BankError &e) {
-        text = e.message();
-    }
+    // Created in this order and destroyed in the reverse order when the loop ends.
+    TFrm_Ks_Sta startWindow;
+    TDm dataModule;
+    Tx_printmessage waitMessage;
+    TFrm_Ks_Choose examWindow;
 
-    QLabel window(text);
-    window.setObjectName(QStringLiteral("BankSummary"));
-    window.setFont(QFont(QStringLiteral("宋体"), 12));
-    window.setWindowTitle(QStringLiteral("机动车驾驶员法培考试"));
-    window.setMargin(24);
-    window.show();
+    QTimer::singleShot(0, &startWindow, &QWidget::show);
     return app.exec();
 }

@@ -1,0 +1,163 @@
+#include "tfrm_ks_sta.h"
+
+#include "programfolder.h"
+#include "tfrm_logo.h"
+
+#include "exampaper.h"
+#include "tfrm_ks_choose.h"
+
+#include "modalshow.h"
+#include "searchanimation.h"
+#include "tx_printmessage.h"
+#include "winstyle.h"
+
+#include "connectionstring.h"
+#include "tdm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+
+TFrm_Ks_Sta *Frm_Ks_Sta = nullptr;
+
+const QString TFrm_Ks_Sta::WebAddress = QStringLiteral("www.example.org/drvq");
+const QString TFrm_Ks_Sta::MailAddress = QStringLiteral("drvq-trainer@example.org");
+
+namespace {
+
+constexpr quint32 LinkBlue = 0xFF0000;
+constexpr quint32 TitleColor = 0x800000;  // navy
+constexpr int PanelWidth = 377;
+constexpr int PanelHeight = 233;
+
+QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = songFont(16);
+    font.setUnderline(true);
+    label->setFont(font);
+    setFontColor(label, LinkBlue);
+    label->setCursor(Qt::PointingHandCursor);
+    label->adjustSize();
+    label->move((PanelWidth - label->width()) / 2, top);
+    return label;
+}
+
+} // namespace
+
+TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
+    : Tfrm_qixNeoForm(parent)
+    , Panel1(new QFrame(PanelBkGnd))
+    , Label6(new QLabel(QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"), Panel1))
+    , Label4(link(Panel1, "Label4", WebAddress, 92))
+    , Label5(link(Panel1, "Label5", MailAddress, 122))
+    , Button1(new QPushButton(QStringLiteral("&S开始考试"), Panel1))
+    , Button2(new QPushButton(QStringLiteral("&Q退出"), Panel1))
+{
+    setObjectName(QStringLiteral("Frm_Ks_Sta"));
+    setWindowTitle(QStringLiteral("Tarnel北京机动车驾驶员法培考试"));
+    setDesignedPanelSize(QSize(PanelWidth, PanelHeight), false);
+
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
+
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setFont(songFont(21));
+    setFontColor(Label6, TitleColor);
+    Label6->setAlignment(Qt::AlignCenter);
+    Label6->setGeometry(2, 32, 373, 28);
+
+    Label4->installEventFilter(this);
+    Label5->installEventFilter(this);
+
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(58, 172, 112, 32);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(207, 172, 112, 32);
+    setTabOrder(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+
+    if (!Frm_Ks_Sta)
+        Frm_Ks_Sta = this;
+}
+
+TFrm_Ks_Sta::~TFrm_Ks_Sta()
+{
+    if (Frm_Ks_Sta == this)
+        Frm_Ks_Sta = nullptr;
+}
+
+void TFrm_Ks_Sta::FormShow()
+{
+    Tfrm_qixNeoForm::FormShow();
+    Tfrm_logo splash;
+    showModal(&splash);
+}
+
+void TFrm_Ks_Sta::Button1Click(QObject *)
+{
+    Frm_Ks_Choose->Tag = 0;
+    for (_Tk &slot : ExamPaper) {
+        slot.AnalysisText.clear();
+        slot.KnowledgeCodes.clear();
+        slot.KnowledgeCount = 0;
+        slot.KnowledgeIndex = 0;
+    }
+    try {
+        ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
+        Dm->ADOConnection1->Close();
+        const BankPaths paths = bankPaths(programFolder());
+        DatabasePath = paths.DatabasePath;
+        Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
+        Dm->ado_biaozhi->Open();
+        SetReviewMode(false);
+        Frm_Ks_Choose->show();
+    } catch (...) {
+        // A failed start does not leave the message saying that a paper is being drawn.
+        HideWaitMessage();
+        throw;
+    }
+    HideWaitMessage();
+}
+
+void TFrm_Ks_Sta::Button2Click(QObject *)
+{
+    QCoreApplication::quit();
+}
+
+void TFrm_Ks_Sta::Label4Click(QObject *)
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + WebAddress));
+}
+
+void TFrm_Ks_Sta::Label5Click(QObject *)
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + MailAddress));
+}
+
+void TFrm_Ks_Sta::closeEvent(QCloseEvent *event)
+{
+    Tfrm_qixNeoForm::closeEvent(event);
+    // The main window: closing it ends the program, whatever other windows are up.
+    if (event->isAccepted())
+        QCoreApplication::quit();
+}
+
+bool TFrm_Ks_Sta::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == Label4)
+            Label4Click(Label4);
+        else if (watched == Label5)
+            Label5Click(Label5);
+    }
+    return Tfrm_qixNeoForm::eventFilter(watched, event);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tfrm_qixneoform.h"
+
+class QLabel;
+class QPushButton;
+
+// The start window, the program's main window: the title, a web and a mail link, the button
+// that starts an exam and the one that ends the program. Closing it ends the program.
+class TFrm_Ks_Sta : public Tfrm_qixNeoForm {
+    Q_OBJECT
+public:
+    explicit TFrm_Ks_Sta(QWidget *parent = nullptr);
+    ~TFrm_Ks_Sta() override;
+
+    QFrame *const Panel1;
+    QLabel *const Label6;
+    QLabel *const Label4;
+    QLabel *const Label5;
+    QPushButton *const Button1;
+    QPushButton *const Button2;
+
+    // Resets the paper, opens the bank beside the program and shows the exam window, whose
+    // showing draws the paper. The wait message is up meanwhile and never outlives a failure.
+    void Button1Click(QObject *Sender);
+    void Button2Click(QObject *Sender);
+    void Label4Click(QObject *Sender);
+    void Label5Click(QObject *Sender);
+
+    static const QString WebAddress;
+    static const QString MailAddress;
+
+protected:
+    void FormShow() override;  // then the splash, once per run
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+extern TFrm_Ks_Sta *Frm_Ks_Sta;

@@ -1,0 +1,3 @@
+#include "exampaper.h"
+
+std::array<_Tk, ExamLength + 1> ExamPaper;

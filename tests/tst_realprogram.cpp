@@ -1,0 +1,262 @@
+// Runs the real program on an X server (under xvfb-run): the splash, then the start window,
+// Alt+S, and the exam window on question 1. It looks at the program from outside, through
+// the X server, and keeps screenshots of every step in <build>/screenshots.
+#include "searchanimation.h"
+#include "tanimate.h"
+#include "tapplication.h"
+#include "tx_printmessage.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+struct TopWindow {
+    xcb_window_t id = 0;
+    QString title;
+    QRect geometry;
+};
+
+template<typename Reply>
+struct Freed {
+    Reply *reply;
+    ~Freed() { std::free(reply); }
+};
+
+class XServer {
+public:
+    XServer() : m_connection(xcb_connect(nullptr, nullptr))
+    {
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        m_netWmName = atom("_NET_WM_NAME");
+        m_utf8 = atom("UTF8_STRING");
+        m_protocols = atom("WM_PROTOCOLS");
+        m_deleteWindow = atom("WM_DELETE_WINDOW");
+    }
+    ~XServer() { xcb_disconnect(m_connection); }
+
+    // The mapped top-level windows of the program.
+    QList<TopWindow> windows() const
+    {
+        QList<TopWindow> result;
+        Freed<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, m_root), nullptr)};
+        if (!tree.reply)
+            return result;
+        const xcb_window_t *children = xcb_query_tree_children(tree.reply);
+        for (int i = 0; i < xcb_query_tree_children_length(tree.reply); ++i) {
+            Freed<xcb_get_window_attributes_reply_t> attributes{xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, children[i]), nullptr)};
+            if (!attributes.reply || attributes.reply->map_state != XCB_MAP_STATE_VIEWABLE)
+                continue;
+            Freed<xcb_get_geometry_reply_t> geometry{
+                xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, children[i]), nullptr)};
+            Freed<xcb_get_property_reply_t> name{xcb_get_property_reply(
+                m_connection, xcb_get_property(m_connection, 0, children[i], m_netWmName, m_utf8, 0, 1024), nullptr)};
+            TopWindow window;
+            window.id = children[i];
+            if (name.reply)
+                window.title = QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name.reply)),
+                                                 xcb_get_property_value_length(name.reply));
+            if (geometry.reply)
+                window.geometry = QRect(geometry.reply->x, geometry.reply->y, geometry.reply->width, geometry.reply->height);
+            result << window;
+        }
+        return result;
+    }
+
+    // Alt + the key of the lower-case letter, sent to the window that has the input focus.
+    void altKey(xcb_window_t window, char letter)
+    {
+        xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        const xcb_keycode_t code = keycode(quint32(letter));
+        for (quint8 type : {quint8(XCB_KEY_PRESS), quint8(XCB_KEY_RELEASE)}) {
+            xcb_key_press_event_t event{};
+            event.response_type = type;
+            event.detail = code;
+            event.root = m_root;
+            event.event = window;
+            event.child = XCB_NONE;
+            event.same_screen = 1;
+            event.state = XCB_MOD_MASK_1;
+            event.time = XCB_CURRENT_TIME;
+            xcb_send_event(m_connection, 0, window, type == XCB_KEY_PRESS ? XCB_EVENT_MASK_KEY_PRESS : XCB_EVENT_MASK_KEY_RELEASE,
+                           reinterpret_cast<const char *>(&event));
+        }
+        xcb_flush(m_connection);
+    }
+
+    // What the window system's close button does.
+    void close(xcb_window_t window)
+    {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = m_protocols;
+        event.data.data32[0] = m_deleteWindow;
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+        xcb_flush(m_connection);
+    }
+
+private:
+    xcb_atom_t atom(const char *name) const
+    {
+        Freed<xcb_intern_atom_reply_t> reply{
+            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, quint16(strlen(name)), name), nullptr)};
+        return reply.reply ? reply.reply->atom : XCB_NONE;
+    }
+
+    xcb_keycode_t keycode(quint32 keysym) const
+    {
+        const xcb_setup_t *setup = xcb_get_setup(m_connection);
+        const int count = setup->max_keycode - setup->min_keycode + 1;
+        Freed<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
+            m_connection, xcb_get_keyboard_mapping(m_connection, setup->min_keycode, quint8(count)), nullptr)};
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.reply);
+        for (int i = 0; i < count; ++i) {
+            for (int j = 0; j < map.reply->keysyms_per_keycode; ++j) {
+                if (syms[i * map.reply->keysyms_per_keycode + j] == keysym)
+                    return xcb_keycode_t(setup->min_keycode + i);
+            }
+        }
+        return 0;
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_window_t m_root = 0;
+    xcb_atom_t m_netWmName = 0;
+    xcb_atom_t m_utf8 = 0;
+    xcb_atom_t m_protocols = 0;
+    xcb_atom_t m_deleteWindow = 0;
+};
+
+QImage screenshot(const QString &name)
+{
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QDir().mkpath(QStringLiteral(DRVQ_BUILD_DIR "/screenshots"));
+    image.save(QStringLiteral(DRVQ_BUILD_DIR "/screenshots/%1.png").arg(name));
+    return image;
+}
+
+int redPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+class TestRealProgram : public QObject {
+    Q_OBJECT
+
+    XServer m_x;
+
+    std::optional<TopWindow> waitFor(const std::function<bool(const TopWindow &)> &match, int ms = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            for (const TopWindow &w : m_x.windows()) {
+                if (match(w))
+                    return w;
+            }
+            QTest::qWait(20);
+        }
+        return std::nullopt;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server: run under xvfb-run");
+    }
+
+    void splashThenStartWindowThenAltSStartsAnExam()
+    {
+        QProcess program;
+        program.setProgram(QStringLiteral(DRVQ_BUILD_DIR "/drvq"));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+
+        const auto splash = waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(399, 300); });
+        QVERIFY2(splash, "no splash");
+        QTest::qWait(200);
+        const QImage splashShot = screenshot(QStringLiteral("1-splash"));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(splash->geometry.center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(splash->geometry.center().y() - screen.center().y()) <= 1);
+        for (const TopWindow &w : m_x.windows())
+            QVERIFY2(!w.title.startsWith(QStringLiteral("Tarnel")), "the start window came up beside the splash");
+
+        const auto start = waitFor([](const TopWindow &w) { return w.title == QStringLiteral("Tarnel北京机动车驾驶员法培考试"); }, 6000);
+        QVERIFY2(start, "no start window");
+        QCOMPARE(start->geometry.size(), QSize(397, 293));
+        QVERIFY(!waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(399, 300); }, 0));
+        QTest::qWait(200);
+        screenshot(QStringLiteral("2-start-window"));
+
+        m_x.altKey(start->id, 's');
+        const auto exam = waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(654, 490); });
+        QVERIFY2(exam, "no exam window");
+        QCOMPARE(exam->title, QStringLiteral("机动车驾驶员法培考试"));
+        QTest::qWait(300);
+        const QImage examShot = screenshot(QStringLiteral("4-exam-window"));
+        QVERIFY(!waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(334, 96); }, 0));
+        // Question 1 is on display: its number button, top left of page 1, has a red caption.
+        const QRect firstNumber = QRect(exam->geometry.topLeft() + QPoint(10 + 8, 50 + 36), QSize(60, 70));
+        QVERIFY2(redPixels(examShot, firstNumber) > 5, "BitBtn1 is not red");
+        QVERIFY(redPixels(examShot, firstNumber.translated(80, 0)) == 0);
+
+        // Closing the start window ends the program although the exam window is up.
+        m_x.close(start->id);
+        QVERIFY(program.waitForFinished(5000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    void theWaitMessageKeepsMovingWhileTheGuiIsBusy()
+    {
+        Tx_printmessage wait;
+        ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
+        QTest::qWait(300);
+        QVERIFY(wait.Animate1->playsOnOwnThread());
+        const qint64 before = wait.Animate1->framesPlayed();
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < 500) {
+        }
+        QVERIFY2(wait.Animate1->framesPlayed() - before >= 4, "the animation stood still");
+        screenshot(QStringLiteral("3-wait-message"));
+        HideWaitMessage();
+        QVERIFY(!wait.Animate1->playsOnOwnThread());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    TestRealProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_realprogram.moc"

@@ -1,0 +1,246 @@
+// The start window: starting an exam over a bank beside the program, the splash, the links.
+#include "examtestbank.h"
+
+#include "programfolder.h"
+#include "tfrm_ks_sta.h"
+#include "tfrm_logo.h"
+
+#include "exampaper.h"
+#include "tfrm_ks_choose.h"
+
+#include "exceptionreporter.h"
+#include "tapplication.h"
+#include "tanimate.h"
+#include "tx_printmessage.h"
+
+#include "jet4writer.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class TestStartWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<TFrm_Ks_Sta> m_start;
+    std::unique_ptr<TDm> m_dm;
+    std::unique_ptr<Tx_printmessage> m_wait;
+    std::unique_ptr<TFrm_Ks_Choose> m_exam;
+    QStringList m_reported;
+
+    std::vector<qint32> paperIds() const
+    {
+        std::vector<qint32> ids;
+        for (int n = 1; n <= ExamLength; ++n)
+            ids.push_back(ExamPaper[n].QuestionId);
+        return ids;
+    }
+
+    void clickStart() { QTest::mouseClick(m_start->Button1, Qt::LeftButton); }
+
+private slots:
+    void initTestCase()
+    {
+        examtest::writeBank(examtest::bank(200), m_folder.path());
+        setExceptionReporter([this](const QString &message) { m_reported << message; });
+        m_start = std::make_unique<TFrm_Ks_Sta>();
+        m_dm = std::make_unique<TDm>();
+        m_wait = std::make_unique<Tx_printmessage>();
+        m_exam = std::make_unique<TFrm_Ks_Choose>();
+    }
+
+    void init()
+    {
+        m_reported.clear();
+        setProgramFolder(m_folder.path());
+        m_exam->hide();
+    }
+
+    void cleanupTestCase()
+    {
+        setProgramFolder({});
+        m_exam.reset();
+        m_wait.reset();
+        m_dm.reset();
+        m_start.reset();
+    }
+
+    void theStartWindowIsSizedFromItsPanel()
+    {
+        QCOMPARE(m_start->size(), QSize(397, 293));
+        QCOMPARE(m_start->PanelBkGnd->geometry(), QRect(10, 50, 377, 233));
+        QVERIFY(!m_start->GetcanResize());
+        QCOMPARE(m_start->Button1->text(), QStringLiteral("&S开始考试"));
+        QCOMPARE(m_start->Button2->text(), QStringLiteral("&Q退出"));
+        QCOMPARE(m_start->Label6->text(), QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"));
+        // Every text fits its control.
+        for (QLabel *label : {m_start->Label6, m_start->Label4, m_start->Label5}) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
+            QVERIFY(m_start->Panel1->rect().contains(label->geometry()));
+        }
+    }
+
+    void startingAnExamShowsQuestionOne()
+    {
+        bool waitMessageUpWhileDrawing = false;
+
+
+        // The drawing runs while the exam window is being shown; look at the wait message then.
+        class ShowProbe : public QObject {
+        public:
+            bool *seen;
+            explicit ShowProbe(bool *s) : seen(s) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Show)
+                    *seen = x_printmessage->isVisible() && x_printmessage->LabHint->text() == QStringLiteral("正在随机抽题请等待....")
+                            && x_printmessage->Animate1->Active();
+                return false;
+            }
+        } showProbe(&waitMessageUpWhileDrawing);
+        m_exam->installEventFilter(&showProbe);
+        clickStart();
+        m_exam->removeEventFilter(&showProbe);
+
+        QVERIFY2(m_reported.isEmpty(), qPrintable(m_reported.join('\n')));
+        QVERIFY(waitMessageUpWhileDrawing);
+        QVERIFY(m_exam->isVisible());
+        QVERIFY(!m_wait->isVisible());
+        QVERIFY(!m_wait->Animate1->Active());
+        QCOMPARE(m_exam->Tag, 1);
+        QCOMPARE(CurrentNo, 1);
+        QCOMPARE(m_exam->Edt_Tm->toPlainText(), ExamPaper[1].QuestionText);
+        QCOMPARE(DatabasePath, m_folder.path() + QStringLiteral("/Dat/drvq.mdb"));
+    }
+
+    void startingAgainWhileTheExamIsUpDrawsNothingNew()
+    {
+        clickStart();
+        const std::vector<qint32> first = paperIds();
+        ExamPaper[5].KnowledgeCount = 3;
+        clickStart();
+        QVERIFY(m_reported.isEmpty());
+        QCOMPARE(paperIds(), first);
+        QCOMPARE(m_exam->Tag, 0);
+        QCOMPARE(ExamPaper[5].KnowledgeCount, 0);
+        // Once hidden, the next showing draws.
+        m_exam->hide();
+        clickStart();
+        QVERIFY(paperIds() != first);
+    }
+
+    void aFailedStartLeavesNeitherWaitMessageNorExamWindow_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no bank") << "missing" << "drvq.mdb";
+        QTest::newRow("no workgroup file") << "no workgroup" << "Morvel.mdw";
+        QTest::newRow("wrong password") << "password" << "password";
+    }
+    void aFailedStartLeavesNeitherWaitMessageNorExamWindow()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir(QStringLiteral("Dat"));
+        const QString dat = folder.filePath(QStringLiteral("Dat"));
+        if (damage == QLatin1String("no workgroup")) {
+            examtest::writeBank(examtest::bank(100), folder.path());
+            QFile::remove(dat + QStringLiteral("/Morvel.mdw"));
+        } else if (damage == QLatin1String("password")) {
+            examtest::writeBank(examtest::bank(100), folder.path());
+            jet4::Database other = BankBuilder::bankDatabase(examtest::bank(100), BankBuilder::now());
+            other.password = QStringLiteral("另一个口令");
+            QFile file(dat + QStringLiteral("/drvq.mdb"));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(jet4::writeDatabase(other));
+        }
+        setProgramFolder(folder.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY2(m_reported[0].contains(message, Qt::CaseInsensitive), qPrintable(m_reported[0]));
+        QVERIFY(!m_wait->isVisible());
+        QVERIFY(!m_exam->isVisible());
+    }
+
+    void aBankOfNinetyNineQuestionsSaysSoAndShowsNoExam()
+    {
+        QTemporaryDir folder;
+        examtest::writeBank(examtest::bank(99), folder.path());
+        setProgramFolder(folder.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY2(m_reported[0].contains(QStringLiteral("99")), qPrintable(m_reported[0]));
+        QVERIFY(!m_wait->isVisible());
+        QVERIFY(!m_exam->isVisible());
+        QCOMPARE(m_exam->Tag, 0);
+    }
+
+    void theLinksOpenTheirAddresses()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+        QTest::mouseClick(m_start->Label4, Qt::LeftButton);
+        QTest::mouseClick(m_start->Label5, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.org/drvq")),
+                                           QUrl(QStringLiteral("mailto:drvq-trainer@example.org"))}));
+    }
+
+    void theSplashComesOnceBeforeTheStartWindow()
+    {
+        Tfrm_logo::displayMs = 40;
+        bool splashSeen = false;
+        bool startWindowLocked = false;
+        QTimer::singleShot(10, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QLatin1String("frm_logo") && w->isVisible()) {
+                    splashSeen = w->size() == QSize(399, 300) && w->windowFlags().testFlag(Qt::FramelessWindowHint);
+                }
+            }
+            startWindowLocked = !m_start->isEnabled();
+        });
+        m_start->show();  // returns once the splash has closed
+        QVERIFY(splashSeen);
+        QVERIFY(startWindowLocked);
+        QVERIFY(m_start->isEnabled());
+        QVERIFY(m_start->isVisible());
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != QLatin1String("frm_logo"));
+
+        bool again = false;
+        QTimer::singleShot(0, this, [&] { again = !m_start->isEnabled(); });
+        m_start->show();  // already on screen: no second splash
+        QCoreApplication::processEvents();
+        QVERIFY(!again);
+        m_start->hide();
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    TestStartWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startwindow.moc"

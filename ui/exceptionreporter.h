@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+// Shows the message of an exception that escaped an event handler. The default shows a
+// message box; tests install their own so that nothing waits for a click.
+using ExceptionReporter = std::function<void(const QString &message)>;
+
+void setExceptionReporter(ExceptionReporter reporter);  // an empty one restores the message box
+void reportException(std::exception_ptr error);
+[[nodiscard]] QString exceptionMessage(std::exception_ptr error);

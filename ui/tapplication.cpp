@@ -1,0 +1,20 @@
+#include "tapplication.h"
+
+#include "exceptionreporter.h"
+#include "winstyle.h"
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    installSongFontSubstitution();
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportException(std::current_exception());
+        return false;
+    }
+}
