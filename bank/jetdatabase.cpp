@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString kProvider = QStringLiteral("Microsoft.Jet.OLEDB.4.0");
@@ -217,5 +219,47 @@ std::shared_ptr<const ResultSet> JetDatabase::table(const QString &name)
 ResultSet JetDatabase::query(const QString &statement)
 {
     const SqlStatement parsed = SqlStatement::parse(statement);
-    return parsed.run(*table(parsed.table()));
+    const std::shared_ptr<const ResultSet> source = table(parsed.table());
+
+    // A question's knowledge query compares one text column with a few codes: look the
+    // codes up instead of scanning the table. The condition still decides every row.
+    QString column;
+    QStringList texts;
+    if (parsed.where() && parsed.where()->equalityList(column, texts)) {
+        const int index = source->columnIndex(column);
+        if (const TextIndex *lookup = index >= 0 ? textIndex(parsed.table(), *source, index) : nullptr) {
+            std::vector<std::size_t> candidates;
+            for (const QString &text : std::as_const(texts)) {
+                const auto found = lookup->constFind(text.toCaseFolded());
+                if (found != lookup->cend())
+                    candidates.insert(candidates.end(), found->begin(), found->end());
+            }
+            std::sort(candidates.begin(), candidates.end());
+            candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+            return parsed.run(*source, candidates);
+        }
+    }
+    return parsed.run(*source);
+}
+
+const JetDatabase::TextIndex *JetDatabase::textIndex(const QString &table, const ResultSet &rows, int column)
+{
+    const QString key = table.toLower() + u'/' + rows.columns[column].toLower();
+    if (const auto cached = m_textIndexes.constFind(key); cached != m_textIndexes.cend())
+        return cached.value().get();
+    auto index = std::make_shared<TextIndex>();
+    for (std::size_t row = 0; row < rows.rows.size(); ++row) {
+        const std::vector<Cell> &cells = rows.rows[row];
+        if (std::size_t(column) >= cells.size())
+            continue;
+        const Cell &cell = cells[std::size_t(column)];
+        if (const auto *text = std::get_if<QString>(&cell)) {
+            (*index)[text->toCaseFolded()].push_back(row);
+        } else if (!std::holds_alternative<std::monostate>(cell)) {
+            index.reset();  // numbers compare as numbers: leave such a column to the scan
+            break;
+        }
+    }
+    m_textIndexes.insert(key, index);
+    return index.get();
 }

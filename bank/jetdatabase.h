@@ -64,4 +64,10 @@ private:
     std::vector<CatalogEntry> m_catalog;
     QHash<QString, std::size_t> m_catalogIndex;  // lower-case name -> m_catalog index
     QHash<QString, std::shared_ptr<const ResultSet>> m_tables;  // lower-case name
+
+    // Rows of a text column by case-folded value, built at the first lookup on that column;
+    // null when the column holds anything but texts and nulls.
+    using TextIndex = QHash<QString, std::vector<std::size_t>>;
+    [[nodiscard]] const TextIndex *textIndex(const QString &table, const ResultSet &rows, int column);
+    QHash<QString, std::shared_ptr<const TextIndex>> m_textIndexes;  // "table/column", lower case
 };

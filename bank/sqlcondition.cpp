@@ -271,3 +271,28 @@ bool SqlCondition::compare(const Node &node, const Cell &cell) const
     }
     return false;
 }
+
+bool SqlCondition::equalityList(QString &column, QStringList &texts) const
+{
+    if (m_root < 0)
+        return false;
+    const Node &root = m_nodes[std::size_t(m_root)];
+    std::vector<int> leaves;
+    if (root.kind == Node::Kind::Or)
+        leaves = root.children;
+    else
+        leaves.push_back(m_root);
+    column.clear();
+    texts.clear();
+    for (int leaf : leaves) {
+        const Node &node = m_nodes[std::size_t(leaf)];
+        if (node.kind != Node::Kind::Compare || node.comparison != Comparison::Equal || !node.literal.isText)
+            return false;
+        if (column.isEmpty())
+            column = node.columnName;
+        else if (column.compare(node.columnName, Qt::CaseInsensitive) != 0)
+            return false;
+        texts.append(node.literal.text);
+    }
+    return true;
+}

@@ -35,6 +35,10 @@ public:
 
     [[nodiscard]] bool isEmpty() const { return m_nodes.empty(); }
 
+    // When the condition is `column = 'text'` or such comparisons of one column joined by
+    // OR, the column's name and the texts; lets a caller look rows up instead of scanning.
+    [[nodiscard]] bool equalityList(QString &column, QStringList &texts) const;
+
 private:
     enum class Comparison { Equal, NotEqual, Less, Greater, LessOrEqual, GreaterOrEqual };
 

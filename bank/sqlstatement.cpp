@@ -171,6 +171,13 @@ int SqlStatement::compareForOrder(const Cell &a, const Cell &b)
 
 ResultSet SqlStatement::run(const ResultSet &source) const
 {
+    std::vector<std::size_t> all(source.rows.size());
+    std::iota(all.begin(), all.end(), std::size_t(0));
+    return run(source, all);
+}
+
+ResultSet SqlStatement::run(const ResultSet &source, const std::vector<std::size_t> &candidates) const
+{
     const QString owner = QStringLiteral("table '%1'").arg(m_table);
     auto columnOf = [&](const QString &name) {
         const int index = source.columnIndex(name);
@@ -202,8 +209,8 @@ ResultSet SqlStatement::run(const ResultSet &source) const
         where->bind(source, owner);
 
     std::vector<std::size_t> rows;
-    rows.reserve(source.rows.size());
-    for (std::size_t i = 0; i < source.rows.size(); ++i) {
+    rows.reserve(candidates.size());
+    for (std::size_t i : candidates) {
         if (!where || where->matches(source.rows[i]))
             rows.push_back(i);
     }

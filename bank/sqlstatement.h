@@ -32,6 +32,10 @@ public:
     // table order, sorted stably by ORDER BY, cut down to the selected columns.
     // Throws BankError naming a column the table does not have.
     [[nodiscard]] ResultSet run(const ResultSet &source) const;
+    // The same over the rows `candidates` (table order) only: those that may pass WHERE.
+    [[nodiscard]] ResultSet run(const ResultSet &source, const std::vector<std::size_t> &candidates) const;
+
+    [[nodiscard]] const std::optional<SqlCondition> &where() const { return m_where; }
 
     // The ORDER BY ordering of two cells: nulls first, then numbers (numerically), then
     // texts (by code point), then binary data.

@@ -4,6 +4,7 @@
 #include "jet4writer.h"
 #include "jetheader.h"
 #include "jetdatabase.h"
+#include "sqlstatement.h"
 #include "tdm.h"
 
 #include <QBuffer>
@@ -341,6 +342,33 @@ private slots:
         QCOMPARE(std::get<QString>(knowledge.rows.at(0).at(0)), longText());
         const ResultSet signs = database->query(QStringLiteral("select files from biaozhi where filename = 'it''s.jpg'"));
         QCOMPARE(std::get<QByteArray>(signs.rows.at(0).at(0)), pictureBytes(150'000, 2));
+    }
+
+    void lookedUpQueriesAgreeWithAScan_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("two codes") << "SELECT Keyword,knowladge FROM tzhishidian  WHERE  recno ='01001' or recno ='02003'";
+        QTest::newRow("a code twice") << "select keyword from tzhishidian where recno = '02003' or recno = '02003'";
+        QTest::newRow("no match") << "select keyword from tzhishidian where recno = '99999'";
+        QTest::newRow("case ignored") << "select text from types where text = '一二 MIXED ascii'";
+        QTest::newRow("number column") << "select long from types where long = '-2147483648'";
+        QTest::newRow("two columns") << "select keyword from tzhishidian where recno = '01001' or keyword = '超车'";
+    }
+
+    // Equality lookups go through an index of the column; they must find what a scan finds.
+    void lookedUpQueriesAgreeWithAScan()
+    {
+        QFETCH(QString, statement);
+        auto database = JetDatabase::openFromBuffers(m_bank, workgroupImage(),
+                                                     connectionString(QStringLiteral("bank.mdb"), QStringLiteral("w.mdw"), kBankPassword));
+        const SqlStatement parsed = SqlStatement::parse(statement);
+        const ResultSet scanned = parsed.run(*database->table(parsed.table()));
+        const ResultSet looked = database->query(statement);
+        QCOMPARE(looked.rows.size(), scanned.rows.size());
+        for (std::size_t i = 0; i < looked.rows.size(); ++i) {
+            for (std::size_t c = 0; c < looked.rows[i].size(); ++c)
+                QCOMPARE(cellText(looked.rows[i][c]), cellText(scanned.rows[i][c]));
+        }
     }
 
     void runsTheProgramsQueries()
