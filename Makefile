@@ -21,8 +21,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD) --target drvq-bench -j $(JOBS)
 	$(BUILD)/bench/drvq-bench
+	$(BUILD)/bench/drvq-exam-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
 fuzz: setup
