@@ -8,6 +8,8 @@
 
 #include "modalshow.h"
 #include "searchanimation.h"
+#include "tdxbutton.h"
+#include "tkvlabel.h"
 #include "tx_printmessage.h"
 #include "winstyle.h"
 
@@ -19,7 +21,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QUrl>
 
 TFrm_Ks_Sta *Frm_Ks_Sta = nullptr;
@@ -53,11 +54,11 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
 TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     : Tfrm_qixNeoForm(parent)
     , Panel1(new QFrame(PanelBkGnd))
-    , Label6(new QLabel(QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"), Panel1))
+    , Label6(new TKvLabel(QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"), Panel1))
     , Label4(link(Panel1, "Label4", WebAddress, 92))
     , Label5(link(Panel1, "Label5", MailAddress, 122))
-    , Button1(new QPushButton(QStringLiteral("&S开始考试"), Panel1))
-    , Button2(new QPushButton(QStringLiteral("&Q退出"), Panel1))
+    , Button1(new TdxButton(QStringLiteral("&S开始考试"), Panel1))
+    , Button2(new TdxButton(QStringLiteral("&Q退出"), Panel1))
 {
     setObjectName(QStringLiteral("Frm_Ks_Sta"));
     setWindowTitle(QStringLiteral("Tarnel北京机动车驾驶员法培考试"));
@@ -76,13 +77,16 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     Label4->installEventFilter(this);
     Label5->installEventFilter(this);
 
+    // The two buttons, each 211 wide, one above the other under the links.
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(58, 172, 112, 32);
+    TdxButton::applyStartButtonLook(*Button1);
+    Button1->move((PanelWidth - Button1->width()) / 2, 156);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(207, 172, 112, 32);
+    TdxButton::applyQuitButtonLook(*Button2, 211);
+    Button2->move((PanelWidth - Button2->width()) / 2, 189);
     setTabOrder(Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    connect(Button1, &TdxButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
 
     if (!Frm_Ks_Sta)
         Frm_Ks_Sta = this;

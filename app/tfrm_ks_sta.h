@@ -1,9 +1,9 @@
 #pragma once
 
+#include "tdxbutton.h"
 #include "tfrm_qixneoform.h"
 
 class QLabel;
-class QPushButton;
 
 // The start window, the program's main window: the title, a web and a mail link, the button
 // that starts an exam and the one that ends the program. Closing it ends the program.
@@ -14,11 +14,11 @@ public:
     ~TFrm_Ks_Sta() override;
 
     QFrame *const Panel1;
-    QLabel *const Label6;
+    QLabel *const Label6;  // the engraved title, a TKvLabel
     QLabel *const Label4;
     QLabel *const Label5;
-    QPushButton *const Button1;
-    QPushButton *const Button2;
+    TdxButton *const Button1;
+    TdxButton *const Button2;
 
     // Resets the paper, opens the bank beside the program and shows the exam window, whose
     // showing draws the paper. The wait message is up meanwhile and never outlives a failure.
