@@ -72,7 +72,7 @@ void measure(const char *name, const QString &programFolder, TFrm_Ks_Sta &start,
     Dm->ado_biaozhi->Close();
     const double startMs = medianMs(9, [&] {
         exam.hide();
-        start.Button1->click();
+        start.Button1->Click();
         if (!exam.isVisible() || CurrentNo != 1 || exam.Edt_Tm->toPlainText() != ExamPaper[1].QuestionText)
             qFatal("the exam did not start on question 1");
     });

@@ -2,8 +2,12 @@
 
 #include "drawexampaper.h"
 #include "exampaper.h"
+#include "picturebox.h"
+#include "signdisplay.h"
+#include "tfrm_ping.h"
 
 #include "findbyname.h"
+#include "tkvlabel.h"
 #include "winstyle.h"
 
 #include <QGroupBox>
@@ -30,7 +34,7 @@ constexpr quint32 TitleBlue = 0xFF0000;
 constexpr quint32 Fuchsia = 0xFF00FF;
 constexpr quint32 Lime = 0x00FF00;
 
-ScoreWindowRunner scoreWindowRunner = nullptr;
+ScoreWindowRunner scoreWindowRunner = &TFrm_Ping::runModal;
 
 // A red check mark on a clear ground, 29 x 17.
 QPixmap checkMark()
@@ -75,13 +79,13 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     : Tfrm_qixNeoForm(parent)
     , Panel2(new QFrame(PanelBkGnd))
-    , KvLabel1(label(Panel2, "KvLabel1", QStringLiteral("机动车驾驶员法培考试")))
+    , KvLabel1(new TKvLabel(QStringLiteral("机动车驾驶员法培考试"), Panel2))
     , PageControl1(new QTabWidget(Panel2))
     , TabSheet{}
     , GroupBox1(new QGroupBox(QStringLiteral("选择题答题纸"), Panel2))
     , Label2(label(GroupBox1, "Label2", QStringLiteral("题目")))
     , Edt_Tm(new QPlainTextEdit(GroupBox1))
-    , img_biaozhi(label(GroupBox1, "img_biaozhi", QString()))
+    , img_biaozhi(new PictureBox(GroupBox1))
     , Btn_Ans_A(button(GroupBox1, "Btn_Ans_A", QStringLiteral("&A"), QRect(8, 140, 37, 25)))
     , Btn_Ans_B(button(GroupBox1, "Btn_Ans_B", QStringLiteral("&B"), QRect(8, 170, 37, 25)))
     , Btn_Ans_C(button(GroupBox1, "Btn_Ans_C", QStringLiteral("&C"), QRect(8, 200, 37, 25)))
@@ -112,6 +116,7 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(0, 0, 634, 430);
 
+    KvLabel1->setObjectName(QStringLiteral("KvLabel1"));
     KvLabel1->setFont(songFont(24));
     setFontColor(KvLabel1, TitleBlue);
     KvLabel1->setAlignment(Qt::AlignCenter);
@@ -160,8 +165,10 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Edt_Tm->setFont(songFont(16));
     Edt_Tm->setReadOnly(true);
     Edt_Tm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    img_biaozhi->setObjectName(QStringLiteral("img_biaozhi"));
     img_biaozhi->setGeometry(484, 34, 120, 97);
-    img_biaozhi->setAlignment(Qt::AlignCenter);
+    img_biaozhi->setAutoSize(true);
+    img_biaozhi->setTransparent(true);
     for (QPushButton *answer : {Btn_Ans_A, Btn_Ans_B, Btn_Ans_C}) {
         answer->setFont(songFont(19));
         connect(answer, &QPushButton::clicked, this, &TFrm_Ks_Choose::onAnswerButtonClicked);
@@ -197,14 +204,17 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
 
     Btn_ZhiShiDian->hide();
     Btn_Analysis->hide();
+    connect(Btn_ZhiShiDian, &QPushButton::clicked, this, [this] { Btn_ZhiShiDianClick(Btn_ZhiShiDian); });
+    connect(Btn_Analysis, &QPushButton::clicked, this, [this] { Btn_AnalysisClick(Btn_Analysis); });
     Mem_Analysis->setObjectName(QStringLiteral("Mem_Analysis"));
     Mem_Analysis->setGeometry(512, 34, 109, 135);
     Mem_Analysis->setFont(songFont(14));
     Mem_Analysis->setReadOnly(true);
     Mem_Analysis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Mem_Analysis->hide();
-    Lbl_count->setGeometry(512, 172, 50, 13);
-    Lbl_Ip->setGeometry(566, 172, 50, 13);
+    // Wide enough for the longest count, 共有'10'个知识点.
+    Lbl_count->setGeometry(504, 171, 102, 14);
+    Lbl_Ip->setGeometry(606, 171, 24, 14);
     Lbl_count->hide();
     Lbl_Ip->hide();
 
@@ -228,13 +238,17 @@ TFrm_Ks_Choose::~TFrm_Ks_Choose()
 void TFrm_Ks_Choose::FormShow()
 {
     Tfrm_qixNeoForm::FormShow();
+    m_answeringBegun = false;
     try {
         DrawExamPaper();
     } catch (...) {
         // A paper that could not be drawn is not left on screen half drawn: the window goes
-        // away again, and the next showing draws afresh.
-        Tag = 0;
-        m_drawFailed = true;
+        // away again, and the next showing draws afresh. A failure once the whole paper is
+        // in place (the first question's sign picture) is only reported.
+        if (!m_answeringBegun) {
+            Tag = 0;
+            m_drawFailed = true;
+        }
         throw;
     }
 }
@@ -369,11 +383,35 @@ void TFrm_Ks_Choose::Timer1Timer(QObject *)
 
 void TFrm_Ks_Choose::Button2Click(QObject *)
 {
-    // The sign picture of the question on display comes here.
+    SignDisplay::show(*img_biaozhi, ExamPaper.at(CurrentNo).SignName);
+}
+
+void TFrm_Ks_Choose::Btn_AnalysisClick(QObject *)
+{
+    Mem_Analysis->setPlainText(ExamPaper.at(CurrentNo).AnalysisText);
+}
+
+void TFrm_Ks_Choose::Btn_ZhiShiDianClick(QObject *)
+{
+    _Tk &slot = ExamPaper.at(CurrentNo);
+    Lbl_count->hide();
+    Lbl_Ip->hide();
+    Mem_Analysis->setPlainText(QStringLiteral("本题没有相应的知识点解释"));
+    if (slot.KnowledgeCount == 0)
+        return;
+    Lbl_count->show();
+    Lbl_Ip->show();
+    // The index moves on before it shows, and the drawing leaves it at 1, so the first
+    // press on a question with several points shows point 2.
+    slot.KnowledgeIndex = slot.KnowledgeIndex < slot.KnowledgeCount ? slot.KnowledgeIndex + 1 : 1;
+    Lbl_count->setText(QStringLiteral("共有'%1'个知识点").arg(slot.KnowledgeCount));
+    Lbl_Ip->setText(QString::number(slot.KnowledgeIndex));
+    Mem_Analysis->setPlainText(slot.KnowledgeTexts.at(std::size_t(slot.KnowledgeIndex - 1)));
 }
 
 void TFrm_Ks_Choose::BeginAnswering()
 {
+    m_answeringBegun = true;
     if (CurrentNumberButton)
         setFontColor(CurrentNumberButton, clBlack);
     CurrentNumberButton = qobject_cast<QPushButton *>(findComponent(this, QStringLiteral("BitBtn1")));

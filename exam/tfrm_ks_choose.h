@@ -4,6 +4,7 @@
 
 #include <array>
 
+class PictureBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -11,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class TKvLabel;
 
 // The exam window: one question at a time with its choices, 100 number buttons with their
 // answer boxes on five pages, the countdown and the hand-in. After hand-in the same window
@@ -23,13 +25,13 @@ public:
     ~TFrm_Ks_Choose() override;
 
     QFrame *const Panel2;
-    QLabel *const KvLabel1;
+    TKvLabel *const KvLabel1;
     QTabWidget *const PageControl1;
     std::array<QWidget *, 5> TabSheet;  // TabSheet1 .. TabSheet5 at [0 .. 4]
     QGroupBox *const GroupBox1;
     QLabel *const Label2;
     QPlainTextEdit *const Edt_Tm;
-    QLabel *const img_biaozhi;
+    PictureBox *const img_biaozhi;
     QPushButton *const Btn_Ans_A;
     QPushButton *const Btn_Ans_B;
     QPushButton *const Btn_Ans_C;
@@ -62,6 +64,10 @@ public:
     void Timer1Timer(QObject *Sender);
     // The sign picture of the question on display; the last step of every question display.
     void Button2Click(QObject *Sender);
+    // Review: the analysis of the question on display, back after knowledge points.
+    void Btn_AnalysisClick(QObject *Sender);
+    // Review: the next knowledge point of the question on display.
+    void Btn_ZhiShiDianClick(QObject *Sender);
 
     // After a new paper is drawn: page 1, question 1, 45:00 on the clock, countdown running.
     void BeginAnswering();
@@ -82,6 +88,7 @@ private:
 
     bool m_settingPage = false;  // the page is being changed from code
     bool m_drawFailed = false;   // the showing in progress failed to draw a paper
+    bool m_answeringBegun = false;  // the showing in progress has a whole paper in place
 };
 
 extern TFrm_Ks_Choose *Frm_Ks_Choose;
@@ -97,6 +104,7 @@ extern int SecondsLeft;
 // window until it closes.
 void SetReviewMode(bool Review);
 
-// Runs the score window modally. The hand-in calls it last; set by the score window's code.
+// Runs the score window modally; the hand-in calls it last. The score window by default;
+// tests that look at the exam window alone put something else in its place.
 using ScoreWindowRunner = void (*)();
 void setScoreWindowRunner(ScoreWindowRunner runner);

@@ -1,0 +1,319 @@
+// Sits a whole exam in the real program on an X server (under xvfb-run), from outside: the
+// pointer and the keyboard through xdotool, the texts read back through the clipboard
+// (select all and copy in the control), the bank read with the bank tool to know what the
+// answers are worth. Start, answer all 100, hand in, read the total, review a question with
+// its analysis and knowledge points, leave with "&Q退出" and start again. Screenshots of the
+// score window and of the review go to <build>/screenshots.
+#include "bankreader.h"
+
+#include "tapplication.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Where controls sit inside their window: the background panel starts at (10, 50), and the
+// points are the middles of the controls as laid out on it.
+const QPoint ExamQuestion(10 + 12 + 8 + 236, 50 + 186 + 34 + 48);  // Edt_Tm
+const QPoint ExamChoiceA(10 + 12 + 48 + 258, 50 + 186 + 140 + 12);  // Edt_Ans_A
+const QPoint ExamChoiceB(10 + 12 + 48 + 258, 50 + 186 + 170 + 12);  // Edt_Ans_B
+const QPoint ExamHandIn(10 + 428 + 11 + 24, 50 + 38 + 52 + 12);    // Btn_ping
+const QPoint ExamLeave(10 + 428 + 11 + 24, 50 + 38 + 84 + 12);     // Btn_Close
+const QPoint ExamKnowledge(10 + 512 + 24, 50 + 6 + 12);            // Btn_ZhiShiDian
+const QPoint ExamAnalysisBox(10 + 512 + 54, 50 + 34 + 67);         // Mem_Analysis
+const QPoint ScoreTotal(10 + 432 + 33, 50 + 170 + 10);             // Edit_sum
+const QPoint ScoreQuit(10 + 432 + 42, 50 + 391 + 12);              // Button2
+
+QPoint scoreNumber(int n)  // BitBtn<n> of the score window
+{
+    return {10 + 16 + 14 + ((n - 1) % 10) * 37 + 14, 50 + 76 + 22 + ((n - 1) / 10) * 31 + 12};
+}
+
+const QString StartTitle = QStringLiteral("Tarnel北京机动车驾驶员法培考试");
+const QString ExamTitle = QStringLiteral("机动车驾驶员法培考试");
+const QString ScoreTitle = QStringLiteral("评分");
+
+QString xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString normalized(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class TestReviewProgram : public QObject {
+    Q_OBJECT
+
+    BankContent m_bank;
+    QMultiHash<QString, const Question *> m_byText;
+
+    // The visible window with exactly this title, waited for.
+    std::optional<QString> window(const QString &title, int ms = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                         QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
+            if (!ids.isEmpty())
+                return ids.split(QLatin1Char('\n')).first();
+            QTest::qWait(50);
+        } while (clock.elapsed() < ms);
+        return std::nullopt;
+    }
+
+    bool gone(const QString &title, int ms = 5000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            if (!window(title, 0))
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
+    QPoint origin(const QString &id)
+    {
+        const QString shell = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+        const QRegularExpressionMatch x = QRegularExpression(QStringLiteral("X=(\\d+)")).match(shell);
+        const QRegularExpressionMatch y = QRegularExpression(QStringLiteral("Y=(\\d+)")).match(shell);
+        return {x.captured(1).toInt(), y.captured(1).toInt()};
+    }
+
+    void click(const QString &id, QPoint at)
+    {
+        const QPoint p = origin(id) + at;
+        xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+                 QStringLiteral("1")});
+    }
+
+    void key(const QString &id, const QString &keys)
+    {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+        xdotool(QStringList{QStringLiteral("key")} + keys.split(QLatin1Char(' ')));
+    }
+
+    // The text of the control at `at`: clicked, all selected and copied. Every text read here
+    // is non-empty.
+    QString read(const QString &id, QPoint at)
+    {
+        static int round = 0;
+        const QString sentinel = QStringLiteral("<nothing copied %1>").arg(++round);
+        QGuiApplication::clipboard()->setText(sentinel);
+        click(id, at);
+        key(id, QStringLiteral("ctrl+a ctrl+c"));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            const QString text = QGuiApplication::clipboard()->text();
+            if (text != sentinel && !text.isEmpty())  // empty while the owner is changing
+                return normalized(text);
+            QTest::qWait(20);
+        }
+        return sentinel;
+    }
+
+    // The question on display in the exam window: by its text, and where several questions
+    // share a text (signs asked about alike), by its choices too.
+    const Question *questionOnDisplay(const QString &exam)
+    {
+        QList<const Question *> candidates = m_byText.values(read(exam, ExamQuestion));
+        if (candidates.size() > 1) {
+            const QString a = read(exam, ExamChoiceA);
+            const QString b = read(exam, ExamChoiceB);
+            candidates.removeIf([&](const Question *q) { return normalized(q->ANSWER_A) != a || normalized(q->ANSWER_B) != b; });
+        }
+        return candidates.size() == 1 ? candidates.first() : nullptr;
+    }
+
+    // The question on display once it is another than `previous`. An answer key clicks its
+    // button after the button's short pressed look, so the next question comes a moment later.
+    const Question *nextQuestion(const QString &exam, const Question *previous)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const Question *q = nullptr;
+        do {
+            q = questionOnDisplay(exam);
+        } while (q == previous && clock.elapsed() < 5000);
+        return q;
+    }
+
+    // The knowledge texts of a question in the order the bank returns them, at most ten.
+    QStringList knowledgeOf(const Question &q) const
+    {
+        QStringList codes;
+        for (qsizetype i = 0; i < q.ZHISHIDIAN.size(); i += 5)
+            codes << q.ZHISHIDIAN.mid(i, 5);
+        QStringList texts;
+        for (const KnowledgePoint &point : m_bank.knowledge) {
+            if (codes.contains(point.recno) && texts.size() < 10)
+                texts << point.Keyword + u'\n' + point.knowladge;
+        }
+        return texts;
+    }
+
+    QImage screenshot(const QString &name)
+    {
+        QDir().mkpath(QStringLiteral(DRVQ_BUILD_DIR "/screenshots"));
+        const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        image.save(QStringLiteral(DRVQ_BUILD_DIR "/screenshots/%1.png").arg(name));
+        return image;
+    }
+
+    // How many pixels of an area are strongly red and how many strongly green.
+    static std::pair<int, int> captionInks(const QImage &image, const QRect &area)
+    {
+        int red = 0;
+        int green = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() - std::max(c.green(), c.blue()) > 60;
+                green += c.green() - std::max(c.red(), c.blue()) > 30;
+            }
+        }
+        return {red, green};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server: run under xvfb-run");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("needs xdotool (scripts/setup installs it)");
+        m_bank = BankReader::read(QStringLiteral(DRVQ_BUILD_DIR "/Dat"));
+        for (const Question &q : m_bank.questions)
+            m_byText.insert(normalized(q.Timu), &q);
+    }
+
+    void aWholeExamReviewedAndStartedAgain()
+    {
+        QProcess program;
+        program.setProgram(QStringLiteral(DRVQ_BUILD_DIR "/drvq"));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        const auto start = window(StartTitle, 15000);
+        QVERIFY2(start, "no start window");
+        QTest::qWait(300);
+
+        key(*start, QStringLiteral("alt+s"));
+        const auto exam = window(ExamTitle);
+        QVERIFY2(exam, "no exam window");
+
+        // Answer A and B by turns, adding up what the right answers are worth.
+        QList<const Question *> paper;
+        int expectedTotal = 0;
+        QList<bool> right;
+        const Question *previous = nullptr;
+        for (int n = 1; n <= 100; ++n) {
+            const Question *q = nextQuestion(*exam, previous);
+            QVERIFY2(q, qPrintable(QStringLiteral("question %1 not found in the bank").arg(n)));
+            QVERIFY2(!paper.contains(q), "a question came twice");
+            paper << q;
+            const QString letter = n % 2 ? QStringLiteral("A") : QStringLiteral("B");
+            if (q->Key == letter)
+                expectedTotal += q->Score;
+            right << (q->Key == letter);
+            key(*exam, QStringLiteral("alt+") + letter.toLower());
+            previous = q;
+        }
+        // After question 100 the paper starts again at question 1.
+        QCOMPARE(nextQuestion(*exam, previous), paper.first());
+
+        click(*exam, ExamHandIn);
+        const auto score = window(ScoreTitle);
+        QVERIFY2(score, "no score window");
+        QVERIFY(gone(ExamTitle));
+        QTest::qWait(200);
+        const QImage shot = screenshot(QStringLiteral("score-mixed"));
+        // Each number's caption is clearly green when answered right and red otherwise.
+        const QPoint scoreAt = origin(*score);
+        QStringList wrongColour;
+        for (int n = 1; n <= 100; ++n) {
+            const auto [red, green] = captionInks(shot, QRect(scoreAt + scoreNumber(n) - QPoint(12, 10), QSize(24, 20)));
+            if (right[n - 1] ? !(green > 5 && red == 0) : !(red > 5 && green == 0))
+                wrongColour << QStringLiteral("%1 (tid %2, key %3)").arg(n).arg(paper[n - 1]->tid).arg(paper[n - 1]->Key);
+        }
+        QVERIFY2(wrongColour.isEmpty(), qPrintable(wrongColour.join(QStringLiteral(", "))));
+        QCOMPARE(read(*score, ScoreTotal), QString::number(expectedTotal));
+
+        // Review a question with a sign if the paper has one, otherwise question 1.
+        int reviewed = 1;
+        for (int n = 1; n <= 100; ++n) {
+            if (!paper[n - 1]->biaozhi.trimmed().isEmpty()) {
+                reviewed = n;
+                break;
+            }
+        }
+        const Question &q = *paper[reviewed - 1];
+        click(*score, scoreNumber(reviewed));
+        const auto review = window(ExamTitle);
+        QVERIFY2(review, "the exam window did not come back for review");
+        QTest::qWait(200);
+        screenshot(QStringLiteral("review-sign"));
+        QCOMPARE(questionOnDisplay(*review), &q);
+        QCOMPARE(read(*review, ExamAnalysisBox), normalized(q.ANALYSIS));
+
+        click(*review, ExamKnowledge);
+        const QStringList points = knowledgeOf(q);
+        const QString expectedPoint = points.isEmpty() ? QStringLiteral("本题没有相应的知识点解释")
+                                                       : points[points.size() > 1 ? 1 : 0];
+        QCOMPARE(read(*review, ExamAnalysisBox), expectedPoint);
+
+        click(*review, ExamLeave);
+        QVERIFY(gone(ExamTitle));
+        QVERIFY(window(ScoreTitle, 0));
+
+        click(*score, ScoreQuit);
+        QVERIFY2(gone(ScoreTitle), "the score window stayed");
+        QVERIFY(!window(ExamTitle, 0));
+
+        QTest::qWait(200);
+        key(*start, QStringLiteral("alt+s"));
+        const auto again = window(ExamTitle);
+        QVERIFY2(again, "no exam window for the second exam");
+        QVERIFY(m_byText.contains(read(*again, ExamQuestion)));
+
+        key(*start, QStringLiteral("alt+q"));
+        if (!program.waitForFinished(5000)) {
+            program.kill();
+            QFAIL("\"&Q退出\" on the start window did not end the program");
+        }
+        QCOMPARE(program.exitCode(), 0);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    TestReviewProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_reviewprogram.moc"
