@@ -26,6 +26,14 @@
 
 namespace {
 
+// Deadlines and pauses for a program that runs slower than usual, as under the sanitizers:
+// DRVQ_TEST_TIME_SCALE multiplies them all.
+int scaled(int ms)
+{
+    static const double scale = std::max(1.0, qEnvironmentVariable("DRVQ_TEST_TIME_SCALE", QStringLiteral("1")).toDouble());
+    return int(ms * scale);
+}
+
 // Where controls sit inside their window: the background panel starts at (10, 50), and the
 // points are the middles of the controls as laid out on it.
 const QPoint ExamQuestion(10 + 12 + 8 + 236, 50 + 186 + 34 + 48);  // Edt_Tm
@@ -51,7 +59,7 @@ QString xdotool(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
+    process.waitForFinished(scaled(10000));
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
@@ -79,7 +87,7 @@ class TestReviewProgram : public QObject {
             if (!ids.isEmpty())
                 return ids.split(QLatin1Char('\n')).first();
             QTest::qWait(50);
-        } while (clock.elapsed() < ms);
+        } while (clock.elapsed() < scaled(ms));
         return std::nullopt;
     }
 
@@ -87,7 +95,7 @@ class TestReviewProgram : public QObject {
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < ms) {
+        while (clock.elapsed() < scaled(ms)) {
             if (!window(title, 0))
                 return true;
             QTest::qWait(50);
@@ -127,7 +135,7 @@ class TestReviewProgram : public QObject {
         key(id, QStringLiteral("ctrl+a ctrl+c"));
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 5000) {
+        while (clock.elapsed() < scaled(5000)) {
             const QString text = QGuiApplication::clipboard()->text();
             if (text != sentinel && !text.isEmpty())  // empty while the owner is changing
                 return normalized(text);
@@ -158,7 +166,7 @@ class TestReviewProgram : public QObject {
         const Question *q = nullptr;
         do {
             q = questionOnDisplay(exam);
-        } while (q == previous && clock.elapsed() < 5000);
+        } while (q == previous && clock.elapsed() < scaled(5000));
         return q;
     }
 
@@ -220,7 +228,7 @@ private slots:
         QVERIFY(program.waitForStarted());
         const auto start = window(StartTitle, 15000);
         QVERIFY2(start, "no start window");
-        QTest::qWait(300);
+        QTest::qWait(scaled(300));
 
         key(*start, QStringLiteral("alt+s"));
         const auto exam = window(ExamTitle);
@@ -250,7 +258,7 @@ private slots:
         const auto score = window(ScoreTitle);
         QVERIFY2(score, "no score window");
         QVERIFY(gone(ExamTitle));
-        QTest::qWait(200);
+        QTest::qWait(scaled(200));
         const QImage shot = screenshot(QStringLiteral("score-mixed"));
         // Each number's caption is clearly green when answered right and red otherwise.
         const QPoint scoreAt = origin(*score);
@@ -275,7 +283,7 @@ private slots:
         click(*score, scoreNumber(reviewed));
         const auto review = window(ExamTitle);
         QVERIFY2(review, "the exam window did not come back for review");
-        QTest::qWait(200);
+        QTest::qWait(scaled(200));
         screenshot(QStringLiteral("review-sign"));
         QCOMPARE(questionOnDisplay(*review), &q);
         QCOMPARE(read(*review, ExamAnalysisBox), normalized(q.ANALYSIS));
@@ -294,14 +302,14 @@ private slots:
         QVERIFY2(gone(ScoreTitle), "the score window stayed");
         QVERIFY(!window(ExamTitle, 0));
 
-        QTest::qWait(200);
+        QTest::qWait(scaled(200));
         key(*start, QStringLiteral("alt+s"));
         const auto again = window(ExamTitle);
         QVERIFY2(again, "no exam window for the second exam");
         QVERIFY(m_byText.contains(read(*again, ExamQuestion)));
 
         key(*start, QStringLiteral("alt+q"));
-        if (!program.waitForFinished(5000)) {
+        if (!program.waitForFinished(scaled(5000))) {
             program.kill();
             QFAIL("\"&Q退出\" on the start window did not end the program");
         }

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <exception>
+
 namespace {
 
 QTextStream &out()
@@ -98,6 +100,9 @@ int main(int argc, char *argv[])
         err() << "drvq-bank: " << e.message() << "\n";
     } catch (const BankError &e) {
         err() << "drvq-bank: " << e.message() << "\n";
+    } catch (const std::exception &e) {
+        // Anything else (a picture the writer cannot hold, memory) still ends with a message.
+        err() << "drvq-bank: " << QString::fromLocal8Bit(e.what()) << "\n";
     }
     return 1;
 }

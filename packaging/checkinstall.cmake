@@ -1,0 +1,63 @@
+# Installs the build tree into a scratch prefix and checks the layout that the launcher,
+# the menu entry and the package rely on.
+#   cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... -P checkinstall.cmake
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}/usr
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(prefix ${STAGE}/usr)
+set(expected
+    lib/drvq/drvq
+    lib/drvq/Dat/drvq.mdb
+    lib/drvq/Dat/Morvel.mdw
+    bin/drvq
+    bin/drvq-bank
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(size 16 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(path IN LISTS expected)
+    if(NOT EXISTS ${prefix}/${path})
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+file(GLOB manpage ${prefix}/share/man/man1/drvq-bank.1*)
+if(NOT manpage)
+    message(FATAL_ERROR "not installed: the manual page drvq-bank.1")
+endif()
+
+# Nothing of the build or the tests comes along.
+file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
+foreach(path IN LISTS installed)
+    if(path MATCHES "tst_|bench|fuzz|soak|drvq-icon|drvq-signs")
+        message(FATAL_ERROR "installed by mistake: ${path}")
+    endif()
+endforeach()
+
+# The launcher and the tool on the PATH must run from the installed tree: the tool with an
+# unknown command exits with its usage error, and the launcher must reach the program.
+execute_process(COMMAND ${prefix}/bin/drvq-bank RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+if(NOT result EQUAL 2)
+    message(FATAL_ERROR "bin/drvq-bank without arguments gave ${result}, not a usage error")
+endif()
+file(READ ${prefix}/bin/drvq launcher)
+if(NOT launcher MATCHES "lib/drvq/drvq")
+    message(FATAL_ERROR "bin/drvq does not start lib/drvq/drvq")
+endif()
+# Started through a symbolic link (as a desktop might), the launcher still finds the program.
+file(CREATE_LINK ${prefix}/bin/drvq ${STAGE}/linked-drvq SYMBOLIC)
+execute_process(COMMAND timeout 3 ${STAGE}/linked-drvq RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT result EQUAL 124)
+    message(FATAL_ERROR "the launcher ended with ${result} instead of running the program: ${err}")
+endif()
+
+file(READ ${prefix}/share/applications/${APP_ID}.desktop entry)
+if(NOT entry MATCHES "\nExec=drvq\n" OR NOT entry MATCHES "\nIcon=${APP_ID}\n")
+    message(FATAL_ERROR "the menu entry does not start drvq with the installed icon")
+endif()
+message(STATUS "installed layout under ${prefix} is complete")

@@ -1,0 +1,6 @@
+#!/bin/sh
+# Starts the trainer where it is installed. The program reads its question bank from the
+# Dat folder beside itself, so it runs from its own folder under lib/drvq and this launcher
+# on the PATH only finds it there, wherever the prefix is.
+here=$(dirname "$(readlink -f "$0")")
+exec "$here/../lib/drvq/drvq" "$@"
