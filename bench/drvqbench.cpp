@@ -1,6 +1,7 @@
 // Measures the bank layer on a 10,000-question synthetic bank, side by side with
 // mdb-export reading the same file, and prints one BENCH line per figure.
 #include "bankbuilder.h"
+#include "benchsupport.h"
 #include "syntheticbank.h"
 
 #include "connectionstring.h"
@@ -25,19 +26,6 @@
 #include <vector>
 
 namespace {
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void report(const char *name, double ms, double floorMs = 0)
 {
@@ -72,20 +60,6 @@ QString machine()
     return QStringLiteral("%1, %2 cores, %3").arg(model).arg(QThread::idealThreadCount()).arg(QSysInfo::prettyProductName());
 }
 
-QByteArrayList samplePictures()
-{
-    QByteArrayList pictures;
-    const QDir signs(QStringLiteral(DRVQ_BUILD_DIR "/signs"));
-    for (const QString &name : signs.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name)) {
-        QFile file(signs.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            pictures << file.readAll();
-    }
-    if (pictures.isEmpty())
-        qFatal("no sign pictures in %s/signs: build the project first", DRVQ_BUILD_DIR);
-    return pictures;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -93,44 +67,44 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     std::printf("BENCH machine: %s\n", qPrintable(machine()));
 
-    const BankContent content = SyntheticBank::make(10'000, 2'000, 300, samplePictures());
+    const BankContent content = SyntheticBank::make(10'000, 2'000, 300, bench::samplePictures());
     QTemporaryDir dir;
     const QString dat = dir.filePath(QStringLiteral("Dat"));
 
-    const double build = medianMs(5, [&] { BankBuilder::write(content, dat); });
+    const double build = bench::medianMs(5, [&] { BankBuilder::write(content, dat); });
     const BankPaths paths{QDir(dat).filePath(DatabaseFileName), QDir(dat).filePath(WorkgroupFileName)};
     std::printf("BENCH bank_size_mb=%.1f\n", double(QFileInfo(paths.DatabasePath).size()) / 1048576.0);
 
-    const double exportChoose = medianMs(7, [&] { runExport(paths.DatabasePath, QStringLiteral("choose")); });
-    const double exportKnowledge = medianMs(7, [&] { runExport(paths.DatabasePath, QStringLiteral("tzhishidian")); });
+    const double exportChoose = bench::medianMs(7, [&] { runExport(paths.DatabasePath, QStringLiteral("choose")); });
+    const double exportKnowledge = bench::medianMs(7, [&] { runExport(paths.DatabasePath, QStringLiteral("tzhishidian")); });
 
     TDm dm;
     const QString connection = buildConnectionString(paths);
-    const double open = medianMs(7, [&] {
+    const double open = bench::medianMs(7, [&] {
         dm.ADOConnection1->Close();
         dm.ADOConnection1->ConnectionString = connection;
         dm.ADOConnection1->Open();
     });
-    const double loadChoose = medianMs(7, [&] {
+    const double loadChoose = bench::medianMs(7, [&] {
         dm.ADOConnection1->Close();
         dm.ADOConnection1->Open();
         RunQuery(QStringLiteral("select * from choose order by tid"));
     });
-    const double selectChoose = medianMs(7, [&] { RunQuery(QStringLiteral("select * from choose order by tid")); });
+    const double selectChoose = bench::medianMs(7, [&] { RunQuery(QStringLiteral("select * from choose order by tid")); });
 
     std::vector<QString> codes;
     for (const Question &q : content.questions) {
         if (!q.ZHISHIDIAN.isEmpty() && codes.size() < 100)
             codes.push_back(q.ZHISHIDIAN);
     }
-    const double knowledge = medianMs(7, [&] {
+    const double knowledge = bench::medianMs(7, [&] {
         for (const QString &c : codes)
             RunQuery(knowledgeStatement(c));
     });
 
     dm.ado_biaozhi->Close();
     dm.ado_biaozhi->Open();
-    const double signs = medianMs(7, [&] {
+    const double signs = bench::medianMs(7, [&] {
         for (int i = 0; i < 100; ++i) {
             TADOTable &table = *dm.ado_biaozhi;
             table.setFiltered(false);

@@ -2,6 +2,7 @@
 // question 1, drawing and knowledge preload included, side by side with loading the choose
 // table alone, on the 10,000-question synthetic bank and on the sample bank.
 #include "bankbuilder.h"
+#include "benchsupport.h"
 #include "syntheticbank.h"
 
 #include "programfolder.h"
@@ -31,46 +32,19 @@
 
 namespace {
 
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-QByteArrayList samplePictures()
-{
-    QByteArrayList pictures;
-    const QDir signs(QStringLiteral(DRVQ_BUILD_DIR "/signs"));
-    for (const QString &name : signs.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name)) {
-        QFile file(signs.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            pictures << file.readAll();
-    }
-    if (pictures.isEmpty())
-        qFatal("no sign pictures in %s/signs: build the project first", DRVQ_BUILD_DIR);
-    return pictures;
-}
-
 // One figure: the start against the table load, both on the bank in `programFolder`.
 void measure(const char *name, const QString &programFolder, TFrm_Ks_Sta &start, TFrm_Ks_Choose &exam)
 {
     setProgramFolder(programFolder);
     const QString connection = buildConnectionString(bankPaths(programFolder));
-    const double load = medianMs(9, [&] {
+    const double load = bench::medianMs(9, [&] {
         Dm->ADOConnection1->Close();
         Dm->ADOConnection1->ConnectionString = connection;
         Dm->ADOConnection1->Open();
         RunQuery(QStringLiteral("select * from choose order by tid"));
     });
     Dm->ado_biaozhi->Close();
-    const double startMs = medianMs(9, [&] {
+    const double startMs = bench::medianMs(9, [&] {
         exam.hide();
         start.Button1->Click();
         if (!exam.isVisible() || CurrentNo != 1 || exam.Edt_Tm->toPlainText() != ExamPaper[1].QuestionText)
@@ -96,7 +70,7 @@ int main(int argc, char *argv[])
     TFrm_Ks_Choose exam;
 
     QTemporaryDir dir;
-    const BankContent content = SyntheticBank::make(10'000, 2'000, 300, samplePictures());
+    const BankContent content = SyntheticBank::make(10'000, 2'000, 300, bench::samplePictures());
     BankBuilder::write(content, dir.filePath(QStringLiteral("Dat")));
     measure("exam_start_10k", dir.path() + u'/', start, exam);
     measure("exam_start_sample", QStringLiteral(DRVQ_BUILD_DIR "/"), start, exam);

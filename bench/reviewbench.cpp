@@ -1,6 +1,8 @@
 // Measures, on the sample bank, showing a question's sign picture (filter, blob, temporary
 // file, decoding, painting) over every sign of the bank, and a hand-in up to the score
 // window on screen with its numbers coloured and its total.
+#include "benchsupport.h"
+
 #include "exampaper.h"
 #include "picturebox.h"
 #include "tfrm_ks_choose.h"
@@ -21,12 +23,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 QStringList signNames()
 {
@@ -78,7 +74,7 @@ int main(int argc, char *argv[])
                 qFatal("sign %s was not shown", qPrintable(name));
         }
     }
-    std::printf("BENCH sign_show median_ms=%.3f signs=%lld\n", median(signTimes), qlonglong(names.size()));
+    std::printf("BENCH sign_show median_ms=%.3f signs=%lld\n", bench::median(signTimes), qlonglong(names.size()));
 
     std::vector<double> handInTimes;
     for (int run = 0; run < 31; ++run) {
@@ -93,7 +89,7 @@ int main(int argc, char *argv[])
         timer.start();
         exam.Btn_pingClick(exam.Btn_ping);
     }
-    std::printf("BENCH hand_in median_ms=%.3f\n", median(handInTimes));
+    std::printf("BENCH hand_in median_ms=%.3f\n", bench::median(handInTimes));
     std::fflush(stdout);
     return 0;
 }
