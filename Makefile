@@ -46,6 +46,9 @@ package: build
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in a tree
 # of its own. Leaks are suppressed only inside third-party libraries (see the file); the slow
 # unwinder on malloc is needed for that, since Qt's own frames carry no frame pointers.
+# The whole exam driven from outside through xdotool and the X clipboard is left out: its
+# driver does not see the sanitized program's copies in time. The same flows run in-process,
+# sanitized, in tst_review, tst_scorewindow and tst_examwindow.
 SANITIZE = -fsanitize=address,undefined -fno-omit-frame-pointer
 test-asan: setup
 	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -56,7 +59,7 @@ test-asan: setup
 	  ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/packaging/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -E tst_reviewprogram
 
 # 1,000 exams in one process; fails when the resident memory grows by more than 5 %.
 soak: build
