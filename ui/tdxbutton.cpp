@@ -1,5 +1,6 @@
 #include "tdxbutton.h"
 
+#include "accelcaption.h"
 #include "gradientbitmap.h"
 #include "widgetaccessibility.h"
 #include "winstyle.h"
@@ -175,17 +176,7 @@ QChar TdxButton::accelerator() const
 
 QString TdxButton::plainCaption() const
 {
-    const QString caption = Caption();
-    QString plain;
-    plain.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        // '&' shows the character after it ("&&" shows '&'); a trailing '&' shows nothing.
-        if (caption.at(i) == u'&')
-            ++i;
-        if (i < caption.size())
-            plain += caption.at(i);
-    }
-    return plain;
+    return captionWithoutAccelMarks(Caption());
 }
 
 int TdxButton::gradientSteps(TdxQuality quality)

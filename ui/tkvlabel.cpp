@@ -1,5 +1,6 @@
 #include "tkvlabel.h"
 
+#include "accelcaption.h"
 #include "widgetaccessibility.h"
 
 #include <QGuiApplication>
@@ -68,17 +69,7 @@ void TKvLabel::setShowAccelChar(bool on)
 QString TKvLabel::plainCaption() const
 {
     const QString caption = text();
-    if (!m_showAccelChar)
-        return caption;
-    QString plain;
-    plain.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&')
-            ++i;
-        if (i < caption.size())
-            plain += caption.at(i);
-    }
-    return plain;
+    return m_showAccelChar ? captionWithoutAccelMarks(caption) : caption;
 }
 
 void TKvLabel::drawCaption(QPainter &painter, const QRect &rect, int flags,

@@ -1,0 +1,14 @@
+#include "accelcaption.h"
+
+QString captionWithoutAccelMarks(const QString &caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&')
+            ++i;
+        if (i < caption.size())
+            plain += caption.at(i);
+    }
+    return plain;
+}

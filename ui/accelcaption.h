@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// A caption as shown: '&' marks the character after it as the accelerator and is not shown
+// itself ("&&" shows one '&'; a trailing '&' shows nothing).
+[[nodiscard]] QString captionWithoutAccelMarks(const QString &caption);
