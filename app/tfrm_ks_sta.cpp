@@ -108,12 +108,7 @@ void TFrm_Ks_Sta::FormShow()
 void TFrm_Ks_Sta::Button1Click(QObject *)
 {
     Frm_Ks_Choose->Tag = 0;
-    for (_Tk &slot : ExamPaper) {
-        slot.AnalysisText.clear();
-        slot.KnowledgeCodes.clear();
-        slot.KnowledgeCount = 0;
-        slot.KnowledgeIndex = 0;
-    }
+    ResetExamPaper();
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
         Dm->ADOConnection1->Close();

@@ -1,3 +1,13 @@
 #include "exampaper.h"
 
 std::array<_Tk, ExamLength + 1> ExamPaper;
+
+void ResetExamPaper()
+{
+    for (_Tk &slot : ExamPaper) {
+        slot.AnalysisText.clear();
+        slot.KnowledgeCodes.clear();
+        slot.KnowledgeCount = 0;
+        slot.KnowledgeIndex = 0;
+    }
+}

@@ -31,3 +31,8 @@ struct _Tk {
 // Slots 1 .. 100 hold the paper in the order drawn and belong to the number buttons and
 // answer boxes of the same number; slot 0 is never drawn into.
 extern std::array<_Tk, ExamLength + 1> ExamPaper;
+
+// What an exam start clears in every slot before the next paper is drawn: the analysis and
+// the knowledge points. The drawing fills everything else anew, but leaves a question
+// without knowledge codes with the count and index this gave it.
+void ResetExamPaper();

@@ -62,6 +62,7 @@ class TestExamPaper : public QObject {
         QTemporaryDir folder;
         examtest::writeBank(content, folder.path());
         examtest::connect(*m_dm, folder.path());
+        ResetExamPaper();  // as an exam start does
         m_window->Tag = 0;
         DrawExamPaper();
     }
@@ -135,6 +136,7 @@ private slots:
         QTemporaryDir folder;
         examtest::writeBank(examtest::bank(400), folder.path());
         examtest::connect(*m_dm, folder.path());
+        ResetExamPaper();  // as an exam start does
         m_window->Tag = 0;
         DrawExamPaper();
         const std::vector<qint32> first = paperIds();

@@ -93,6 +93,8 @@ private slots:
     {
         m_reported.clear();
         m_window->hide();
+        // A new paper, as an exam start makes it: the previous paper's knowledge points go.
+        ResetExamPaper();
         m_window->Tag = 0;
         SetReviewMode(false);
         m_window->show();

@@ -61,6 +61,7 @@ class TestScoreWindow : public QObject {
     void startExam()
     {
         m_exam->hide();
+        ResetExamPaper();  // as an exam start does
         m_exam->Tag = 0;
         SetReviewMode(false);
         m_exam->show();

@@ -84,6 +84,7 @@ class TestSignPicture : public QObject {
     void startExam()
     {
         m_window->hide();
+        ResetExamPaper();  // as an exam start does
         m_window->Tag = 0;
         SetReviewMode(false);
         m_window->show();
