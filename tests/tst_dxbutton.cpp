@@ -1,6 +1,8 @@
 #include "gradientbitmap.h"
 #include "tdxbutton.h"
 
+#include "widgetpixels.h"
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
@@ -19,33 +21,9 @@ const QColor FocusRing(0, 0, 255);
 const QColor PressedFace(128, 128, 128);
 const QColor Caption(0, 0, 0);
 
-QImage render(QWidget &widget)
-{
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 QColor at(const QImage &image, int x, int y)
 {
     return QColor(image.pixel(x, y));
-}
-
-// Pixels of one colour, as a set of points.
-QSet<QPoint> pixelsOf(const QImage &image, const QColor &color)
-{
-    QSet<QPoint> points;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == color.rgb())
-                points.insert(QPoint(x, y));
-    return points;
-}
-
-QSet<QPoint> shifted(const QSet<QPoint> &points, int dx, int dy)
-{
-    QSet<QPoint> moved;
-    for (const QPoint &p : points)
-        moved.insert(p + QPoint(dx, dy));
-    return moved;
 }
 
 // Rows where the colour changes from the row above, counting row 0: the bands of a bitmap.

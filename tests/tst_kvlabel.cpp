@@ -1,5 +1,7 @@
 #include "tkvlabel.h"
 
+#include "widgetpixels.h"
+
 #include <QAccessible>
 #include <QGuiApplication>
 #include <QSet>
@@ -10,29 +12,6 @@ namespace {
 const QColor Background(192, 192, 192);
 const QColor Ink(0, 0, 0);
 const QColor Shadow(255, 255, 255);
-
-QImage render(QWidget &widget)
-{
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QSet<QPoint> pixelsOf(const QImage &image, const QColor &color)
-{
-    QSet<QPoint> points;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == color.rgb())
-                points.insert(QPoint(x, y));
-    return points;
-}
-
-QSet<QPoint> shifted(const QSet<QPoint> &points, int dx, int dy)
-{
-    QSet<QPoint> moved;
-    for (const QPoint &p : points)
-        moved.insert(p + QPoint(dx, dy));
-    return moved;
-}
 
 QSet<QRgb> colours(const QImage &image)
 {
