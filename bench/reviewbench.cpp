@@ -39,6 +39,7 @@ QStringList signNames()
 void startExam(TFrm_Ks_Choose &exam)
 {
     exam.hide();
+    ResetExamPaper();
     exam.Tag = 0;
     SetReviewMode(false);
     exam.show();
