@@ -2,11 +2,13 @@
 
 #include "signerror.h"
 #include "signpainter.h"
+#include "roadpictures.h"
 
 #include <QPainterPath>
 #include <QSet>
 
 #include <array>
+#include <vector>
 #include <cmath>
 
 namespace {
@@ -475,16 +477,29 @@ const std::array Entries{
     SignEntry{u"zl_gaosugongluqidian", u"高速公路起点", expresswayStart, Wide},
 };
 
+// The road signs above, then the pictures of markings, signal lights, police signals and
+// dashboard lamps, in one list.
+const std::vector<SignEntry> &allEntries()
+{
+    static const std::vector<SignEntry> all = [] {
+        std::vector<SignEntry> list(Entries.begin(), Entries.end());
+        const std::span<const SignEntry> more = roadPictureEntries();
+        list.insert(list.end(), more.begin(), more.end());
+        return list;
+    }();
+    return all;
+}
+
 } // namespace
 
 std::span<const SignEntry> SignCatalog::entries()
 {
-    return Entries;
+    return allEntries();
 }
 
 const SignEntry *SignCatalog::find(QStringView id)
 {
-    for (const SignEntry &entry : Entries) {
+    for (const SignEntry &entry : allEntries()) {
         if (entry.id == id)
             return &entry;
     }
@@ -500,14 +515,14 @@ QStringList SignCatalog::differences(const QStringList &fileNames)
 {
     QStringList problems;
     QSet<QString> painted;
-    for (const SignEntry &entry : Entries)
+    for (const SignEntry &entry : allEntries())
         painted.insert(fileName(entry));
     for (const QString &name : fileNames) {
         if (!painted.contains(name))
             problems << QStringLiteral("no sign is painted for %1").arg(name);
     }
     const QSet<QString> listed(fileNames.cbegin(), fileNames.cend());
-    for (const SignEntry &entry : Entries) {
+    for (const SignEntry &entry : allEntries()) {
         if (!listed.contains(fileName(entry)))
             problems << QStringLiteral("sign %1 (%2) is painted but not listed").arg(fileName(entry), entry.name);
     }

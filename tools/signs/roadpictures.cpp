@@ -1,0 +1,6 @@
+#include "roadpictures.h"
+
+std::span<const SignEntry> roadPictureEntries()
+{
+    return {};
+}
