@@ -9,10 +9,24 @@
 
 #include "tdm.h"
 
+#include "displaycheck.h"
+
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Without a display Qt would abort with advice to reinstall; say what is missing instead.
+    if (const QString reason = missingDisplayReason(argc, argv); !reason.isEmpty()) {
+        std::fprintf(stderr,
+                     "drvq: 找不到图形显示，无法打开窗口：请在桌面会话中运行，无显示器的机器上可用 "
+                     "xvfb-run drvq 试用。 / cannot open a window, %s: run it in a desktop "
+                     "session, or on a headless machine try: xvfb-run drvq\n",
+                     qPrintable(reason));
+        return 1;
+    }
+
     TApplication app(argc, argv);
 
     // Created in this order and destroyed in the reverse order when the loop ends.

@@ -1,6 +1,11 @@
 #include "programfolder.h"
 
+#include "connectionstring.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 QString DatabasePath;
 
@@ -10,6 +15,11 @@ QString &overriddenFolder()
 {
     static QString folder;
     return folder;
+}
+
+QString withSlash(const QString &folder)
+{
+    return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
 } // namespace
@@ -23,5 +33,35 @@ QString programFolder()
 
 void setProgramFolder(const QString &folder)
 {
-    overriddenFolder() = folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
+    overriddenFolder() = withSlash(folder);
+}
+
+bool isInstalledProgramFolder(const QString &programFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder);
+    if (!folder.endsWith(QStringLiteral("/lib/drvq")))
+        return false;
+    return QFileInfo(folder + QStringLiteral("/../../bin/drvq")).isExecutable();
+}
+
+QString userBankFolder()
+{
+    return withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        + QStringLiteral("drvq/");
+}
+
+QString chooseBankFolder(const QString &programFolder, const QString &userFolder)
+{
+    if (isInstalledProgramFolder(programFolder) && !userFolder.isEmpty()
+        && QFileInfo::exists(bankPaths(withSlash(userFolder)).DatabasePath))
+        return withSlash(userFolder);
+    return withSlash(programFolder);
+}
+
+QString bankFolder()
+{
+    // A test that moves the program folder means the bank beside it.
+    if (!overriddenFolder().isEmpty())
+        return overriddenFolder();
+    return chooseBankFolder(programFolder(), userBankFolder());
 }

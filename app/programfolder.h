@@ -7,5 +7,19 @@
 // Lets a test put the bank elsewhere; an empty folder restores the program's own.
 void setProgramFolder(const QString &folder);
 
+// The folder whose Dat folder holds the bank, ending in "/". An installed trainer reads a
+// trainee's own bank from userBankFolder() when one is there, since the packaged sample
+// beside the program belongs to the package and is replaced by every reinstall; a trainer
+// run from its build or program folder reads the bank beside itself.
+[[nodiscard]] QString bankFolder();
+// The same choice for given folders, so that it can be checked without installing.
+[[nodiscard]] QString chooseBankFolder(const QString &programFolder, const QString &userFolder);
+// Whether programFolder is the trainer's folder of an installation: …/lib/drvq/ with the
+// launcher in …/bin/drvq.
+[[nodiscard]] bool isInstalledProgramFolder(const QString &programFolder);
+// The trainee's own bank folder, ending in "/": drvq in the XDG data folder
+// (~/.local/share/drvq/ by default). No package operation touches it.
+[[nodiscard]] QString userBankFolder();
+
 // The bank file of the last exam start; empty until the first start.
 extern QString DatabasePath;

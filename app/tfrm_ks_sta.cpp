@@ -112,7 +112,7 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
         Dm->ADOConnection1->Close();
-        const BankPaths paths = bankPaths(programFolder());
+        const BankPaths paths = bankPaths(bankFolder());
         DatabasePath = paths.DatabasePath;
         Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
         Dm->ado_biaozhi->Open();

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Why no window can be opened, or an empty text when a display is there. Qt ends the
+// process with a message about reinstalling when its platform plugin finds no display, so
+// the program asks first, before the application object is made.
+[[nodiscard]] QString missingDisplayReason(int argc, char **argv);
