@@ -37,11 +37,21 @@ fuzz: setup
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz
 
-.PHONY: package test-asan soak
+.PHONY: package lintian test-asan soak
 
-# The Debian package (CPack) of the trainer with its sample bank and the bank tool.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package (CPack) of the trainer with its sample bank and the bank tool, built
+# in a release tree of its own without the tests and benchmarks, and without the network.
+package:
+	@scripts/setup --no-npm
+	@cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DDRVQ_BUILD_TESTS=OFF >/dev/null
+	cmake --build $(BUILD)-package -j $(JOBS)
+	mkdir -p $(BUILD)
+	cd $(BUILD)-package && cpack -G DEB -B $(CURDIR)/$(BUILD)
+	@echo "package: $(BUILD)/drvq_3.0-1_amd64.deb"
+
+# What Debian's checkers say of the package.
+lintian: package
+	lintian --info --display-info $(BUILD)/drvq_3.0-1_amd64.deb
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in a tree
 # of its own. Leaks are suppressed only inside third-party libraries (see the file); the slow
@@ -51,7 +61,7 @@ package: build
 # sanitized, in tst_review, tst_scorewindow and tst_examwindow.
 SANITIZE = -fsanitize=address,undefined -fno-omit-frame-pointer
 test-asan: setup
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRVQ_HARDEN=OFF \
 	  -DCMAKE_C_FLAGS="$(SANITIZE)" -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 	cmake --build $(BUILD)-asan -j $(JOBS)
