@@ -10,6 +10,7 @@
 #include "tdm.h"
 
 #include "displaycheck.h"
+#include "translations.h"
 
 #include <QTimer>
 
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     }
 
     TApplication app(argc, argv);
+    // The whole interface is Chinese, so its messages are too, whatever the locale.
+    installTranslations(app, QLocale(QLocale::Chinese, QLocale::China));
 
     // Created in this order and destroyed in the reverse order when the loop ends.
     TFrm_Ks_Sta startWindow;
