@@ -133,9 +133,13 @@ private slots:
     void roadPicturesFillThePictureFrame();
     void everyRoadPictureIsUsedByAQuestion();
     void markingsArePaintOnARoad();
+    void markingsAreWhiteOrYellowAsOnTheRoad_data();
+    void markingsAreWhiteOrYellowAsOnTheRoad();
+    void turnArrowsBendTheWayTheyAreNamed();
     void signalLightsLightTheRightLamp_data();
     void signalLightsLightTheRightLamp();
     void policeSignalsAreSeenFromTheDriversSide();
+    void onlyTheStopSignalHoldsStill();
     void dashboardLampsGlowInTheirColour_data();
     void dashboardLampsGlowInTheirColour();
 };
@@ -542,6 +546,67 @@ void TestSigns::markingsArePaintOnARoad()
     QVERIFY(markings >= 12);
 }
 
+void TestSigns::markingsAreWhiteOrYellowAsOnTheRoad_data()
+{
+    // Yellow paint separates opposing traffic, keeps vehicles from stopping or marks
+    // lanes kept for some vehicles; white paint guides traffic in one direction.
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("yellow");
+    QTest::addColumn<bool>("white");
+    QTest::newRow("guide arrow") << "bx_zhixingjiantou" << false << true;
+    QTest::newRow("crossing ahead") << "bx_renxinghengdaoyugao" << false << true;
+    QTest::newRow("variable lane") << "bx_kebiandaoxiangchedao" << true << true;
+    QTest::newRow("yellow box") << "bx_wangzhuangxian" << true << false;
+    QTest::newRow("tidal lane") << "bx_chaoxichedao" << true << true;
+    QTest::newRow("bus lane") << "bx_gongjiaozhuanyong" << true << true;
+    QTest::newRow("no stopping") << "bx_jinzhitingchexian" << true << true;
+    QTest::newRow("no parking") << "bx_jinzhichangshitingche" << true << true;
+    QTest::newRow("centre line") << "bx_xushixian" << true << true;
+}
+
+void TestSigns::markingsAreWhiteOrYellowAsOnTheRoad()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, yellow);
+    QFETCH(bool, white);
+    const QImage image = painted(id);
+    QCOMPARE(share(image, Tone::Yellow) > 0.01, yellow);
+    // The picture's own white corners are not paint: look inside them.
+    const QRect inner = image.rect().adjusted(8, 8, -8, -8);
+    QCOMPARE(shareIn(image, inner, Tone::White) > 0.01, white);
+}
+
+void TestSigns::turnArrowsBendTheWayTheyAreNamed()
+{
+    // Where the white paint of the middle lane's arrow lies in the upper part of the
+    // picture, left or right of the lane's middle.
+    const auto headSide = [](const QString &id) {
+        const QImage image = painted(id);
+        qint64 sum = 0, n = 0;
+        for (int y = 4; y < image.height() * 2 / 5; ++y)
+            for (int x = 32; x < 88; ++x)
+                if (toneOf(image.pixel(x, y)) == Tone::White) {
+                    sum += x;
+                    ++n;
+                }
+        return n ? double(sum) / n - image.width() / 2.0 : 0.0;
+    };
+    QVERIFY(headSide(QStringLiteral("bx_zuozhuanjiantou")) < -4);
+    QVERIFY(headSide(QStringLiteral("bx_youzhuanjiantou")) > 4);
+    QVERIFY(qAbs(headSide(QStringLiteral("bx_zhixingjiantou"))) < 2);
+    // The straight-or-left arrow branches off to the left of its shaft.
+    const QImage branch = painted(QStringLiteral("bx_zhixingzuozhuanjiantou"));
+    const QImage branchLeft = branch.copy(36, 36, 20, 24);
+    const QImage branchRight = branch.copy(72, 36, 16, 24);
+    QVERIFY(share(branchLeft, Tone::White) > 0.1);
+    QCOMPARE(share(branchRight, Tone::White), 0.0);
+    // The U-turn arrow comes back down on the left: its left half holds paint low down.
+    const QImage uTurn = painted(QStringLiteral("bx_diaotoujiantou"));
+    QCOMPARE(toneOf(uTurn.pixel(44, 40)), Tone::White);
+    QCOMPARE(toneOf(uTurn.pixel(74, 70)), Tone::White);
+    QVERIFY(toneOf(uTurn.pixel(44, 75)) != Tone::White);
+}
+
 void TestSigns::signalLightsLightTheRightLamp_data()
 {
     QTest::addColumn<QString>("id");
@@ -618,6 +683,18 @@ void TestSigns::policeSignalsAreSeenFromTheDriversSide()
         QVERIFY2(share(image, Tone::White) > 0.5, qPrintable(id));
         QVERIFY2(count(image, image.rect(), [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 170 && qRed(c) > 110; }) > 150,
                  qPrintable(id + ": no uniform sleeves"));
+    }
+}
+
+void TestSigns::onlyTheStopSignalHoldsStill()
+{
+    // Every signal but the stop signal moves an arm; a red arrow shows the swing.
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"ss_"))
+            continue;
+        const QImage image = SignCatalog::render(e);
+        const bool arrow = count(image, image.rect(), isLitRed) > 20;
+        QVERIFY2(arrow == (e.id != u"ss_tingzhi"), qPrintable(e.id.toString()));
     }
 }
 
