@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
+
 namespace {
 
 enum class Tone { White, Black, Red, Yellow, Blue, Green, Other };
@@ -87,6 +89,12 @@ FrameHeader frameHeader(const QByteArray &jpeg)
     return {};
 }
 
+// Markings, signal lights, police hand signals and dashboard lamps, as opposed to signs.
+bool isRoadPicture(QStringView id)
+{
+    return id.startsWith(u"bx_") || id.startsWith(u"xhd_") || id.startsWith(u"ss_") || id.startsWith(u"ybd_");
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -119,6 +127,21 @@ private slots:
     void writerReplacesEveryPictureInTheFolder();
     void writerFailsWhenTheFolderCannotBeMade();
     void programExitCodeReportsFailure();
+
+    // Road markings, signal lights, police hand signals and dashboard lamps.
+    void roadPicturesFillThePictureFrame_data();
+    void roadPicturesFillThePictureFrame();
+    void everyRoadPictureIsUsedByAQuestion();
+    void markingsArePaintOnARoad();
+    void markingsAreWhiteOrYellowAsOnTheRoad_data();
+    void markingsAreWhiteOrYellowAsOnTheRoad();
+    void turnArrowsBendTheWayTheyAreNamed();
+    void signalLightsLightTheRightLamp_data();
+    void signalLightsLightTheRightLamp();
+    void policeSignalsAreSeenFromTheDriversSide();
+    void onlyTheStopSignalHoldsStill();
+    void dashboardLampsGlowInTheirColour_data();
+    void dashboardLampsGlowInTheirColour();
 };
 
 void TestSigns::paintsExactlyTheSignsOfTheQuestionBank()
@@ -178,6 +201,8 @@ void TestSigns::signsHaveTheColoursOfTheirClass_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("kind");
     for (const SignEntry &e : SignCatalog::entries()) {
+        if (isRoadPicture(e.id))
+            continue; // checked by the road-picture tests below
         QString kind;
         if (e.id.startsWith(u"jg_"))
             kind = QStringLiteral("warning");
@@ -394,6 +419,318 @@ void TestSigns::programExitCodeReportsFailure()
     QCOMPARE(okCode, 0);
     QCOMPARE(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files).size(),
              qsizetype(SignCatalog::entries().size()));
+}
+
+// ---- road markings, signal lights, police hand signals, dashboard lamps -----------------
+
+namespace {
+
+// The picture control beside the question is 120 × 97 at design and grows with its picture;
+// about 105 pixels of height are free before the choice rows.
+constexpr int FrameWidth = 120;
+constexpr int FrameHeight = 97;
+constexpr int FreeHeight = 105;
+
+bool isBlank(QRgb c)
+{
+    return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
+}
+
+// The smallest rectangle holding every pixel that is not background white.
+QRect paintedArea(const QImage &image)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!isBlank(image.pixel(x, y)))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+double shareIn(const QImage &image, const QRect &part, Tone tone)
+{
+    return share(image.copy(part), tone);
+}
+
+// A lit lamp's colours, which are brighter and purer than the sign palette's.
+bool isLitGreen(QRgb c)
+{
+    return qGreen(c) > 150 && qRed(c) < 90 && qBlue(c) > 60 && qBlue(c) < 170;
+}
+
+bool isLitRed(QRgb c)
+{
+    return qRed(c) > 190 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+
+bool isLitYellow(QRgb c)
+{
+    return qRed(c) > 220 && qGreen(c) > 140 && qGreen(c) < 215 && qBlue(c) < 80;
+}
+
+int count(const QImage &image, const QRect &part, bool (*test)(QRgb))
+{
+    int n = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            n += test(image.pixel(x, y));
+    return n;
+}
+
+QImage painted(const QString &id)
+{
+    return SignCatalog::render(entry(id));
+}
+
+} // namespace
+
+void TestSigns::roadPicturesFillThePictureFrame_data()
+{
+    QTest::addColumn<QString>("id");
+    for (const SignEntry &e : SignCatalog::entries())
+        if (isRoadPicture(e.id))
+            QTest::newRow(qPrintable(e.id.toString())) << e.id.toString();
+}
+
+void TestSigns::roadPicturesFillThePictureFrame()
+{
+    QFETCH(QString, id);
+    const QImage image = painted(id);
+    QVERIFY2(image.width() <= FrameWidth, "wider than the space beside the question");
+    QVERIFY2(image.height() <= FreeHeight, "would reach into the choice rows");
+    // What is drawn uses the frame: it spans most of its width or of its height, and
+    // does not sit in one corner.
+    const QRect area = paintedArea(image);
+    QVERIFY2(area.width() >= FrameWidth * 0.8 || area.height() >= FrameHeight * 0.8,
+             qPrintable(QStringLiteral("painted area only %1×%2").arg(area.width()).arg(area.height())));
+    if (id.startsWith(u"ss_")) // the officer stands in the middle, an arm may reach out to one side
+        QVERIFY2(!isBlank(image.pixel(image.width() / 2, image.height() / 2)), "the officer is off centre");
+    else
+        QVERIFY2(qAbs(area.center().x() - image.width() / 2) <= 6, "the drawing is off centre");
+}
+
+void TestSigns::everyRoadPictureIsUsedByAQuestion()
+{
+    QFile file(QStringLiteral(DRVQ_SOURCE_DIR "/data/choose.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QSet<QString> used;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.toLower().startsWith("biaozhi:"))
+            used.insert(QString::fromUtf8(line.mid(8)).trimmed());
+    }
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (isRoadPicture(e.id))
+            QVERIFY2(used.contains(SignCatalog::fileName(e)), qPrintable(e.id.toString() + " is shown by no question"));
+    }
+}
+
+void TestSigns::markingsArePaintOnARoad()
+{
+    int markings = 0;
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"bx_"))
+            continue;
+        ++markings;
+        const QImage image = SignCatalog::render(e);
+        const QString id = e.id.toString();
+        QVERIFY2(share(image, Tone::Black) + share(image, Tone::Other) > 0.5, qPrintable(id + ": no road surface"));
+        const double paint = share(image, Tone::White) + share(image, Tone::Yellow);
+        QVERIFY2(paint > 0.04, qPrintable(id + ": no marking on the road"));
+        // The road covers the picture up to its rounded corners: the outermost rows and
+        // columns are mostly road.
+        const int w = image.width(), h = image.height();
+        for (const QRect &edge : {QRect(0, 1, w, 1), QRect(0, h - 2, w, 1), QRect(1, 0, 1, h), QRect(w - 2, 0, 1, h)})
+            QVERIFY2(shareIn(image, edge, Tone::Black) + shareIn(image, edge, Tone::Other) > 0.3,
+                     qPrintable(id + ": the road does not reach the edge"));
+    }
+    QVERIFY(markings >= 12);
+}
+
+void TestSigns::markingsAreWhiteOrYellowAsOnTheRoad_data()
+{
+    // Yellow paint separates opposing traffic, keeps vehicles from stopping or marks
+    // lanes kept for some vehicles; white paint guides traffic in one direction.
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("yellow");
+    QTest::addColumn<bool>("white");
+    QTest::newRow("guide arrow") << "bx_zhixingjiantou" << false << true;
+    QTest::newRow("crossing ahead") << "bx_renxinghengdaoyugao" << false << true;
+    QTest::newRow("variable lane") << "bx_kebiandaoxiangchedao" << true << true;
+    QTest::newRow("yellow box") << "bx_wangzhuangxian" << true << false;
+    QTest::newRow("tidal lane") << "bx_chaoxichedao" << true << true;
+    QTest::newRow("bus lane") << "bx_gongjiaozhuanyong" << true << true;
+    QTest::newRow("no stopping") << "bx_jinzhitingchexian" << true << true;
+    QTest::newRow("no parking") << "bx_jinzhichangshitingche" << true << true;
+    QTest::newRow("centre line") << "bx_xushixian" << true << true;
+}
+
+void TestSigns::markingsAreWhiteOrYellowAsOnTheRoad()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, yellow);
+    QFETCH(bool, white);
+    const QImage image = painted(id);
+    QCOMPARE(share(image, Tone::Yellow) > 0.01, yellow);
+    // The picture's own white corners are not paint: look inside them.
+    const QRect inner = image.rect().adjusted(8, 8, -8, -8);
+    QCOMPARE(shareIn(image, inner, Tone::White) > 0.01, white);
+}
+
+void TestSigns::turnArrowsBendTheWayTheyAreNamed()
+{
+    // Where the white paint of the middle lane's arrow lies in the upper part of the
+    // picture, left or right of the lane's middle.
+    const auto headSide = [](const QString &id) {
+        const QImage image = painted(id);
+        qint64 sum = 0, n = 0;
+        for (int y = 4; y < image.height() * 2 / 5; ++y)
+            for (int x = 32; x < 88; ++x)
+                if (toneOf(image.pixel(x, y)) == Tone::White) {
+                    sum += x;
+                    ++n;
+                }
+        return n ? double(sum) / n - image.width() / 2.0 : 0.0;
+    };
+    QVERIFY(headSide(QStringLiteral("bx_zuozhuanjiantou")) < -4);
+    QVERIFY(headSide(QStringLiteral("bx_youzhuanjiantou")) > 4);
+    QVERIFY(qAbs(headSide(QStringLiteral("bx_zhixingjiantou"))) < 2);
+    // The straight-or-left arrow branches off to the left of its shaft.
+    const QImage branch = painted(QStringLiteral("bx_zhixingzuozhuanjiantou"));
+    const QImage branchLeft = branch.copy(36, 36, 20, 24);
+    const QImage branchRight = branch.copy(72, 36, 16, 24);
+    QVERIFY(share(branchLeft, Tone::White) > 0.1);
+    QCOMPARE(share(branchRight, Tone::White), 0.0);
+    // The U-turn arrow comes back down on the left: its left half holds paint low down.
+    const QImage uTurn = painted(QStringLiteral("bx_diaotoujiantou"));
+    QCOMPARE(toneOf(uTurn.pixel(44, 40)), Tone::White);
+    QCOMPARE(toneOf(uTurn.pixel(74, 70)), Tone::White);
+    QVERIFY(toneOf(uTurn.pixel(44, 75)) != Tone::White);
+}
+
+void TestSigns::signalLightsLightTheRightLamp_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("lit");
+    QTest::addColumn<int>("third"); // where the lit lamp is: 0 left, 1 middle, 2 right third
+    QTest::newRow("red") << "xhd_jidongche_hong" << "red" << 0;
+    QTest::newRow("yellow") << "xhd_jidongche_huang" << "yellow" << 1;
+    QTest::newRow("green") << "xhd_jidongche_lv" << "green" << 2;
+    QTest::newRow("left arrow, green") << "xhd_fangxiang_zuolv" << "green" << 2;
+    QTest::newRow("right arrow, red") << "xhd_fangxiang_youhong" << "red" << 0;
+    QTest::newRow("lane, green arrow") << "xhd_chedao_lv" << "green" << 2;
+    QTest::newRow("lane, red cross") << "xhd_chedao_hong" << "red" << 0;
+    QTest::newRow("flashing warning") << "xhd_shanguangjinggao" << "yellow" << 1;
+    QTest::newRow("railway crossing") << "xhd_daokou" << "red" << 0;
+    QTest::newRow("bicycles") << "xhd_feijidongche" << "green" << 2;
+    QTest::newRow("pedestrians") << "xhd_renxinghengdao" << "green" << 2;
+}
+
+void TestSigns::signalLightsLightTheRightLamp()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, lit);
+    QFETCH(int, third);
+    const QImage image = painted(id);
+    const QRect whole = image.rect();
+    using Test = bool (*)(QRgb);
+    const std::array<std::pair<QString, Test>, 3> colours{std::pair<QString, Test>{QStringLiteral("red"), isLitRed},
+                                                          {QStringLiteral("yellow"), isLitYellow},
+                                                          {QStringLiteral("green"), isLitGreen}};
+    for (const auto &[name, test] : colours) {
+        const int n = count(image, whole, test);
+        if (name == lit)
+            QVERIFY2(n > 60, qPrintable(id + ": the " + name + " lamp is not lit"));
+        else
+            QVERIFY2(n < 8, qPrintable(id + ": a " + name + " lamp is lit as well"));
+    }
+    const Test test = lit == u"red" ? isLitRed : lit == u"yellow" ? isLitYellow : isLitGreen;
+    const int w = image.width() / 3;
+    const int inThird = count(image, QRect(third * w, 0, w, image.height()), test);
+    QVERIFY2(inThird > count(image, whole, test) * 0.6, qPrintable(id + ": the lit lamp is in the wrong place"));
+}
+
+void TestSigns::policeSignalsAreSeenFromTheDriversSide()
+{
+    QStringList ids;
+    for (const SignEntry &e : SignCatalog::entries())
+        if (e.id.startsWith(u"ss_"))
+            ids << e.id.toString();
+    QCOMPARE(ids.size(), 8);
+
+    // Facing the driver, the officer's left arm is on the picture's right: for the stop
+    // signal it is raised there, and the picture's upper left stays empty.
+    const QImage stop = painted(QStringLiteral("ss_tingzhi"));
+    const QRect upperLeft(0, 0, stop.width() / 3, stop.height() / 4);
+    const QRect upperRight(stop.width() * 2 / 3, 0, stop.width() / 3, stop.height() / 4);
+    QCOMPARE(shareIn(stop, upperLeft, Tone::White), 1.0);
+    QVERIFY(shareIn(stop, upperRight, Tone::White) < 0.9);
+
+    // The right-turn signal is the left-turn signal seen in a mirror.
+    const QImage left = painted(QStringLiteral("ss_zuozhuanwan"));
+    const QImage right = painted(QStringLiteral("ss_youzhuanwan"));
+    QCOMPARE(left.size(), right.size());
+    const QImage mirrored = left.mirrored(true, false);
+    int differing = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            differing += qAbs(qGray(mirrored.pixel(x, y)) - qGray(right.pixel(x, y))) > 40;
+    QVERIFY2(differing < left.width() * left.height() / 100, "the turn signals are not each other's mirror image");
+    QVERIFY(left != right);
+
+    // Every signal shows the white gloves and the uniform.
+    for (const QString &id : ids) {
+        const QImage image = painted(id);
+        QVERIFY2(share(image, Tone::White) > 0.5, qPrintable(id));
+        QVERIFY2(count(image, image.rect(), [](QRgb c) { return qBlue(c) > 180 && qRed(c) < 170 && qRed(c) > 110; }) > 150,
+                 qPrintable(id + ": no uniform sleeves"));
+    }
+}
+
+void TestSigns::onlyTheStopSignalHoldsStill()
+{
+    // Every signal but the stop signal moves an arm; a red arrow shows the swing.
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"ss_"))
+            continue;
+        const QImage image = SignCatalog::render(e);
+        const bool arrow = count(image, image.rect(), isLitRed) > 20;
+        QVERIFY2(arrow == (e.id != u"ss_tingzhi"), qPrintable(e.id.toString()));
+    }
+}
+
+void TestSigns::dashboardLampsGlowInTheirColour_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("red");
+    int lamps = 0;
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"ybd_"))
+            continue;
+        ++lamps;
+        // Faults that call for stopping show red; the others amber.
+        const bool red = !(e.id == u"ybd_abs" || e.id == u"ybd_ranyoubuzu" || e.id == u"ybd_fadongjiguzhang");
+        QTest::newRow(qPrintable(e.id.toString())) << e.id.toString() << red;
+    }
+    QVERIFY(lamps >= 8);
+}
+
+void TestSigns::dashboardLampsGlowInTheirColour()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, red);
+    const QImage image = painted(id);
+    QVERIFY2(share(image, Tone::Black) > 0.5, "the dark panel");
+    const int redPixels = count(image, image.rect(), isLitRed);
+    const int amberPixels = count(image, image.rect(), [](QRgb c) {
+        return qRed(c) > 220 && qGreen(c) > 120 && qGreen(c) < 200 && qBlue(c) < 60;
+    });
+    if (red) {
+        QVERIFY2(redPixels > 250, qPrintable(QString::number(redPixels)));
+        QCOMPARE(amberPixels, 0);
+    } else {
+        QVERIFY2(amberPixels > 250, qPrintable(QString::number(amberPixels)));
+        QCOMPARE(redPixels, 0);
+    }
 }
 
 QTEST_MAIN(TestSigns)
