@@ -794,7 +794,7 @@ qreal supplementaryPlate(SignPainter &sp)
     sp.rectanglePlate(P::White, P::Black);
     const qreal width = sp.wholePlate();
     QPainterPath border;
-    border.addRoundedRect(QRectF(2, 2, width - 4, 96), 8, 8);
+    border.addRoundedRect(QRectF(4, 4, width - 8, 92), 8, 8);
     sp.stroke(border, 3, P::Black);
     return width;
 }
@@ -814,8 +814,8 @@ void vehicleTypePlate(SignPainter &sp)
 void distanceAheadPlate(SignPainter &sp)
 {
     const qreal width = supplementaryPlate(sp);
-    sp.text(QStringLiteral("向前"), P::cjkFont(), QRectF(10, 28, width * 0.4, 44), P::Black, false, 1.5);
-    sp.text(QStringLiteral("200m"), P::numberFont(), QRectF(width * 0.46, 30, width * 0.48, 40), P::Black);
+    sp.text(QStringLiteral("向前"), P::cjkFont(), QRectF(16, 28, width * 0.36, 44), P::Black, false, 1.5);
+    sp.text(QStringLiteral("200m"), P::numberFont(), QRectF(width * 0.5, 32, width * 0.42, 36), P::Black);
 }
 
 // ---- work zones ---------------------------------------------------------------------
