@@ -17,7 +17,7 @@
 
 namespace {
 
-enum class Tone { White, Black, Red, Yellow, Blue, Green, Other };
+enum class Tone { White, Black, Red, Yellow, Orange, Blue, Green, Other };
 
 Tone toneOf(QRgb c)
 {
@@ -30,6 +30,8 @@ Tone toneOf(QRgb c)
         return Tone::Red;
     if (r > 200 && g > 150 && b < 100)
         return Tone::Yellow;
+    if (r > 200 && g > 90 && b < 80)
+        return Tone::Orange;
     if (b > 110 && r < 70 && g < 130)
         return Tone::Blue;
     if (g > 80 && r < 70 && b < 120)
@@ -388,7 +390,7 @@ void TestSigns::signsHaveTheColoursOfTheirClass()
         QVERIFY2(share(image, Tone::Red) + share(image, Tone::Blue) + share(image, Tone::Yellow) < 0.01,
                  "black on white only");
     } else if (kind == u"work zone") {
-        QVERIFY2(share(image, Tone::Yellow) > 0.4, "yellow plate");
+        QVERIFY2(share(image, Tone::Orange) > 0.4, "orange plate");
         QVERIFY2(share(image, Tone::Black) > 0.08, "black border and legend");
     } else if (kind == u"zone") {
         QVERIFY2(share(image, Tone::White) > 0.4, "white plate");

@@ -712,15 +712,15 @@ void laneDirections(SignPainter &sp)
 {
     sp.rectanglePlate(P::Blue);
     const qreal width = sp.wholePlate();
-    const qreal lane = (width - 12) / 4;
+    const qreal lane = (width - 24) / 4;
     QPainterPath dividers;
     for (int i = 1; i < 4; ++i) {
-        dividers.moveTo(6 + lane * i, 14);
-        dividers.lineTo(6 + lane * i, 86);
+        dividers.moveTo(12 + lane * i, 14);
+        dividers.lineTo(12 + lane * i, 86);
     }
     sp.stroke(dividers, 2.4, P::White);
     for (int i = 0; i < 4; ++i) {
-        const qreal x = 6 + lane * (i + 0.5);
+        const qreal x = 12 + lane * (i + 0.5) + (i == 0 ? 3 : i == 3 ? -3 : 0);
         QPainterPath path;
         path.moveTo(x, 88);
         if (i == 1 || i == 2) {
@@ -820,10 +820,10 @@ void distanceAheadPlate(SignPainter &sp)
 
 // ---- work zones ---------------------------------------------------------------------
 
-// A yellow plate with a black border, for work zones; returns its width in plate units.
+// An orange plate with a black border, for work zones; returns its width in plate units.
 qreal workZonePlate(SignPainter &sp)
 {
-    sp.rectanglePlate(P::Yellow, P::Black);
+    sp.rectanglePlate(P::Orange, P::Black);
     const qreal width = sp.wholePlate();
     QPainterPath border;
     border.addRoundedRect(QRectF(3.5, 3.5, width - 7, 93), 6, 6);
@@ -834,63 +834,42 @@ qreal workZonePlate(SignPainter &sp)
 void workAhead(SignPainter &sp)
 {
     const qreal width = workZonePlate(sp);
-    sp.text(QStringLiteral("前方施工"), P::cjkFont(), QRectF(10, 14, width - 20, 34), P::Black, false, 1.8);
+    sp.text(QStringLiteral("前方施工"), P::cjkFont(), QRectF(12, 14, width - 24, 34), P::Black, false, 1.8);
     sp.text(QStringLiteral("300m"), P::numberFont(), QRectF(width * 0.25, 58, width * 0.5, 28), P::Black);
 }
 
-void roadClosed(SignPainter &sp)
+// Two lanes ahead become one: the left lane's edge bends in to meet the lane line and an
+// arrow shows its traffic moving over to the right lane.
+void laneEnds(SignPainter &sp)
 {
     const qreal width = workZonePlate(sp);
-    sp.text(QStringLiteral("道路封闭"), P::cjkFont(), QRectF(10, 14, width - 20, 34), P::Black, false, 1.8);
-    // A barrier of red and white stripes across the road.
-    const QRectF bar(16, 60, width - 32, 22);
-    sp.fillPolygon({bar.topLeft(), bar.topRight(), bar.bottomRight(), bar.bottomLeft()}, P::White);
-    QPainter &p = sp.painter();
-    p.save();
-    p.setClipRect(bar);
-    for (qreal x = bar.left() - 20; x < bar.right(); x += 16)
-        sp.fillPolygon({{x, bar.bottom()}, {x + 8, bar.bottom()}, {x + 8 + 22, bar.top()}, {x + 22, bar.top()}}, P::Red);
-    p.restore();
-    QPainterPath outline;
-    outline.addRect(bar);
-    sp.stroke(outline, 1.5, P::Black);
-}
-
-// Two lanes ahead, the left one closed: a striped barrier ends it and an arrow shows the
-// traffic moving over to the right lane.
-void leftLaneClosed(SignPainter &sp)
-{
-    const qreal width = workZonePlate(sp);
-    sp.text(QStringLiteral("左道封闭"), P::cjkFont(), QRectF(12, 9, width - 24, 22), P::Black, false, 1.4);
     const qreal left = 30, right = width - 30, middle = width / 2;
     QPainterPath edges;
     edges.moveTo(left, 94);
-    edges.lineTo(left, 36);
+    edges.lineTo(left, 60);
+    edges.lineTo(middle, 34);
+    edges.lineTo(middle, 8);
     edges.moveTo(right, 94);
-    edges.lineTo(right, 36);
-    sp.stroke(edges, 4, P::Black);
+    edges.lineTo(right, 8);
+    sp.stroke(edges, 5, P::Black, Qt::FlatCap, Qt::RoundJoin);
     QPen dashed(P::Black, 3, Qt::CustomDashLine, Qt::FlatCap);
     dashed.setDashPattern({2.5, 2});
     QPainter &p = sp.painter();
     p.setPen(dashed);
-    p.drawLine(QPointF(middle, 94), QPointF(middle, 36));
+    p.drawLine(QPointF(middle, 94), QPointF(middle, 38));
     p.setPen(Qt::NoPen);
-    const QRectF bar(left + 3, 42, middle - left - 6, 11);
-    sp.fillPolygon({bar.topLeft(), bar.topRight(), bar.bottomRight(), bar.bottomLeft()}, P::White);
-    p.save();
-    p.setClipRect(bar);
-    for (qreal x = bar.left() - 12; x < bar.right(); x += 10)
-        sp.fillPolygon({{x, bar.bottom()}, {x + 5, bar.bottom()}, {x + 16, bar.top()}, {x + 11, bar.top()}}, P::Red);
-    p.restore();
     const qreal from = (left + middle) / 2, to = (middle + right) / 2;
     QPainterPath merge;
-    merge.moveTo(from, 94);
-    merge.lineTo(from, 84);
-    merge.cubicTo(from, 66, to, 76, to, 58);
-    merge.lineTo(to, 52);
-    sp.arrow(merge, 6, 12, 16, P::Black);
+    merge.moveTo(from, 92);
+    merge.lineTo(from, 78);
+    merge.cubicTo(from, 60, to, 66, to, 46);
+    merge.lineTo(to, 36);
+    sp.arrow(merge, 7, 13, 18, P::Black);
 }
 
+// Picture sizes: the exam window shows a picture in a 120-pixel-wide space at the top right
+// of the question box with 105 pixels of height before the choice rows, so every shape is
+// as large as that space allows.
 constexpr QSize Triangle(120, 105);
 constexpr QSize Disc(104, 104);
 constexpr QSize Octagon(104, 104);
@@ -937,9 +916,9 @@ const std::array Entries{
     SignEntry{u"zl_tingchechang", u"停车场", parking, Square},
     SignEntry{u"zl_renxinghengdao", u"人行横道", pedestrianCrossing, Square},
     SignEntry{u"zl_gaosugongluqidian", u"高速公路起点", expresswayStart, Wide},
-    SignEntry{u"jg_dingzijiaocha", u"丁字交叉路口", tJunction, Triangle},
-    SignEntry{u"jg_dingzijiaocha_you", u"丁字交叉路口（右侧路口）", sideRoadRight, Triangle},
-    SignEntry{u"jg_dingzijiaocha_zuo", u"丁字交叉路口（左侧路口）", sideRoadLeft, Triangle},
+    SignEntry{u"jg_dingzijiaocha", u"T形交叉路口", tJunction, Triangle},
+    SignEntry{u"jg_dingzijiaocha_you", u"T形交叉路口（右侧路口）", sideRoadRight, Triangle},
+    SignEntry{u"jg_dingzijiaocha_zuo", u"T形交叉路口（左侧路口）", sideRoadLeft, Triangle},
     SignEntry{u"jg_yxingjiaocha", u"Y形交叉路口", yJunction, Triangle},
     SignEntry{u"jg_suidao", u"隧道", tunnel, Triangle},
     SignEntry{u"jg_zhuyihengfeng", u"注意横风", crosswind, Triangle},
@@ -967,8 +946,7 @@ const std::array Entries{
     SignEntry{u"fz_cheliangzhonglei", u"辅助标志：车辆种类", vehicleTypePlate, Plate},
     SignEntry{u"fz_xiangqian200m", u"辅助标志：向前200m", distanceAheadPlate, Plate},
     SignEntry{u"sg_qianfangshigong", u"前方施工", workAhead, Wide},
-    SignEntry{u"sg_daolufengbi", u"道路封闭", roadClosed, Wide},
-    SignEntry{u"sg_zuodaofengbi", u"左道封闭", leftLaneClosed, Guide},
+    SignEntry{u"sg_chedaoshubianshao", u"车道数变少", laneEnds, Guide},
 };
 
 // The road signs above, then the pictures of markings, signal lights, police signals and

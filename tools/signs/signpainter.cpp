@@ -15,6 +15,7 @@ const QColor SignPainter::Green(0, 122, 68);
 const QColor SignPainter::Black(18, 18, 18);
 const QColor SignPainter::White(255, 255, 255);
 const QColor SignPainter::Grey(110, 110, 110);
+const QColor SignPainter::Orange(246, 128, 30);
 
 namespace {
 

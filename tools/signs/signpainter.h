@@ -26,6 +26,8 @@ public:
     static const QColor Black;
     static const QColor White;
     static const QColor Grey;
+    // Work-zone signs are orange.
+    static const QColor Orange;
 
     explicit SignPainter(QImage *image);
     SignPainter(const SignPainter &) = delete;
