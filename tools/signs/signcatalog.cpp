@@ -942,9 +942,9 @@ const std::array Entries{
     SignEntry{u"zs_fenxiangchedao", u"分向行驶车道", laneDirections, Guide},
     SignEntry{u"zl_lukoufangxiang", u"交叉路口预告", junctionDirections, Guide},
     SignEntry{u"zl_fuwuquyugao", u"服务区预告", serviceAreaAhead, Guide},
-    SignEntry{u"fz_shijianfanwei", u"辅助标志：时间范围", timeRangePlate, Plate},
-    SignEntry{u"fz_cheliangzhonglei", u"辅助标志：车辆种类", vehicleTypePlate, Plate},
-    SignEntry{u"fz_xiangqian200m", u"辅助标志：向前200m", distanceAheadPlate, Plate},
+    SignEntry{u"fz_shijianfanwei", u"辅助标志（表示时间）", timeRangePlate, Plate},
+    SignEntry{u"fz_cheliangzhonglei", u"辅助标志（表示车辆种类）", vehicleTypePlate, Plate},
+    SignEntry{u"fz_xiangqian200m", u"辅助标志（表示区域或距离）", distanceAheadPlate, Plate},
     SignEntry{u"sg_qianfangshigong", u"前方施工", workAhead, Wide},
     SignEntry{u"sg_chedaoshubianshao", u"车道数变少", laneEnds, Guide},
 };
