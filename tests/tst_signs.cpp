@@ -171,6 +171,7 @@ private slots:
     void roadSignsFillTheirPictures();
     void everyRoadSignIsShownByAQuestion();
     void turnArrowHeadsStayClearOfTheSlash();
+    void slopeGradientStandsClearOfTheCar();
 
     void everySignBecomesABaselineColourJpegOfItsSize_data();
     void everySignBecomesABaselineColourJpegOfItsSize();
@@ -274,6 +275,22 @@ void TestSigns::turnArrowHeadsStayClearOfTheSlash()
         const int all = std::accumulate(pieces.cbegin(), pieces.cend(), 0);
         QVERIFY2(!pieces.isEmpty() && pieces.first() * 10 >= all * 4,
                  qPrintable(QStringLiteral("%1: head %2 of %3").arg(id).arg(pieces.value(0)).arg(all)));
+    }
+}
+
+void TestSigns::slopeGradientStandsClearOfTheCar()
+{
+    // "10%" stands on the low side of the slope. Its glyphs are small black pieces of their
+    // own; where the label touches the car, its glyphs join the car's body in one piece.
+    // Counted from the label's side: the border and slope come first, then the label.
+    for (const auto &[id, fromTheLeft] : {std::pair{QStringLiteral("jg_shangdopo"), true},
+                                          std::pair{QStringLiteral("jg_xiadopo"), false}}) {
+        const QImage image = SignCatalog::render(entry(id));
+        const QList<int> pieces = blackPieces(image, fromTheLeft);
+        // Border and slope, then at least two glyph-sized pieces before the car's body.
+        QVERIFY2(pieces.size() >= 4 && pieces[1] < 40 && pieces[2] < 40,
+                 qPrintable(id + QStringLiteral(": ") + QString::number(pieces.value(1)) + u' '
+                            + QString::number(pieces.value(2))));
     }
 }
 

@@ -74,7 +74,7 @@ void slope(SignPainter &sp, bool uphill)
     const qreal angle = std::atan2(54.0, 100.0) * 180 / M_PI;
     // The car sits on the upper half of the slope and the gradient on the low side, with a
     // clear gap between them.
-    const qreal carX = uphill ? 70 : 30;
+    const qreal carX = uphill ? 72 : 28;
     const qreal groundY = uphill ? 100 - carX * 0.54 : 46 + carX * 0.54;
     QPainter &p = sp.painter();
     p.save();
@@ -83,7 +83,7 @@ void slope(SignPainter &sp, bool uphill)
     // The car's wheels stand on the slope, not their yellow rims.
     sp.carSide(QTransform::fromTranslate(-24, -41.5).scale(0.48, 0.48), P::Black, P::Yellow);
     p.restore();
-    const QRectF label = uphill ? QRectF(0, 62, 28, 13) : QRectF(72, 62, 28, 13);
+    const QRectF label = uphill ? QRectF(0, 54, 38, 17) : QRectF(62, 54, 38, 17);
     sp.text(QStringLiteral("10%"), P::numberFont(), label, P::Black);
 }
 
