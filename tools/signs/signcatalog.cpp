@@ -696,15 +696,16 @@ void priorityOverOncoming(SignPainter &sp)
     sp.arrow(down, 10, 20, 28, P::Red);
 }
 
+// A bus over a downward arrow that points at the lane.
 void busLane(SignPainter &sp)
 {
     sp.rectanglePlate(P::Blue);
     const qreal width = sp.wholePlate();
-    sp.busFront(P::place(10, 10, 0.8), P::White, P::Blue);
+    sp.busFront(P::place(width / 2 - 26, 7, 0.52), P::White, P::Blue);
     QPainterPath down;
-    down.moveTo(width - 26, 12);
-    down.lineTo(width - 26, 62);
-    sp.arrow(down, 12, 20, 30, P::White);
+    down.moveTo(width / 2, 62);
+    down.lineTo(width / 2, 74);
+    sp.arrow(down, 12, 18, 30, P::White);
 }
 
 // Lane arrows over four lanes: left, straight on, straight on, right.
@@ -938,7 +939,7 @@ const std::array Entries{
     SignEntry{u"zs_yunxudiaotou", u"允许掉头", uTurnAllowed, Disc},
     SignEntry{u"zs_danxinglu", u"单行路（向右）", oneWayRight, Plate},
     SignEntry{u"zs_huichexianxing", u"会车先行", priorityOverOncoming, Square},
-    SignEntry{u"zs_gongjiaozhuanyong", u"公交线路专用车道", busLane, Guide},
+    SignEntry{u"zs_gongjiaozhuanyong", u"公交线路专用车道", busLane, Tall},
     SignEntry{u"zs_fenxiangchedao", u"分向行驶车道", laneDirections, Guide},
     SignEntry{u"zl_lukoufangxiang", u"交叉路口预告", junctionDirections, Guide},
     SignEntry{u"zl_fuwuquyugao", u"服务区预告", serviceAreaAhead, Guide},
