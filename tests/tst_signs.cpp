@@ -1,4 +1,5 @@
 #include "jpegencoder.h"
+#include "roadpictures.h"
 #include "signcatalog.h"
 #include "signerror.h"
 #include "signindexfile.h"
@@ -13,10 +14,11 @@
 #include <QtTest>
 
 #include <array>
+#include <numeric>
 
 namespace {
 
-enum class Tone { White, Black, Red, Yellow, Blue, Green, Other };
+enum class Tone { White, Black, Red, Yellow, Orange, Blue, Green, Other };
 
 Tone toneOf(QRgb c)
 {
@@ -29,6 +31,8 @@ Tone toneOf(QRgb c)
         return Tone::Red;
     if (r > 200 && g > 150 && b < 100)
         return Tone::Yellow;
+    if (r > 200 && g > 90 && b < 80)
+        return Tone::Orange;
     if (b > 110 && r < 70 && g < 130)
         return Tone::Blue;
     if (g > 80 && r < 70 && b < 120)
@@ -48,6 +52,66 @@ double share(const QImage &image, Tone tone)
 Tone toneAt(const QImage &image, double fx, double fy)
 {
     return toneOf(image.pixel(int(fx * (image.width() - 1)), int(fy * (image.height() - 1))));
+}
+
+// The tones met going in from the left edge along the middle row, each run once, ignoring
+// anti-aliased pixels between them.
+QList<Tone> tonesFromTheLeft(const QImage &image, int count)
+{
+    QList<Tone> runs;
+    const int y = image.height() / 2;
+    for (int x = 0; x < image.width() && runs.size() < count; ++x) {
+        const Tone tone = toneOf(image.pixel(x, y));
+        if (tone != Tone::Other && (runs.isEmpty() || runs.last() != tone))
+            runs << tone;
+    }
+    return runs;
+}
+
+// The sizes of the 4-connected black areas; the first is the one reached first from the
+// left (or from the right).
+QList<int> blackPieces(const QImage &image, bool fromTheLeft)
+{
+    const int w = image.width(), h = image.height();
+    QList<bool> seen(qsizetype(w) * h, false);
+    QList<int> pieces;
+    for (int column = 0; column < w; ++column) {
+        const int x0 = fromTheLeft ? column : w - 1 - column;
+        for (int y0 = 0; y0 < h; ++y0) {
+            const int start = y0 * w + x0;
+            if (seen[start] || toneOf(image.pixel(x0, y0)) != Tone::Black)
+                continue;
+            int size = 0;
+            QList<int> todo{start};
+            seen[start] = true;
+            while (!todo.isEmpty()) {
+                const int at = todo.takeLast();
+                ++size;
+                const int x = at % w, y = at / w;
+                for (const auto &[dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[ny * w + nx])
+                        continue;
+                    if (toneOf(image.pixel(nx, ny)) == Tone::Black) {
+                        seen[ny * w + nx] = true;
+                        todo << ny * w + nx;
+                    }
+                }
+            }
+            if (size > 6)
+                pieces << size;
+        }
+    }
+    return pieces;
+}
+
+bool isRoadSign(const SignEntry &e)
+{
+    for (const SignEntry &other : roadPictureEntries()) {
+        if (other.id == e.id)
+            return false;
+    }
+    return true;
 }
 
 const SignEntry &entry(const QString &id)
@@ -110,6 +174,11 @@ class TestSigns : public QObject {
 private slots:
     void paintsExactlyTheSignsOfTheQuestionBank();
     void noTwoSignsLookTheSame();
+    void everyPictureFitsThePictureFrameOfTheExamWindow();
+    void roadSignsFillTheirPictures();
+    void everyRoadSignIsShownByAQuestion();
+    void turnArrowHeadsStayClearOfTheSlash();
+    void slopeGradientStandsClearOfTheCar();
 
     void everySignBecomesABaselineColourJpegOfItsSize_data();
     void everySignBecomesABaselineColourJpegOfItsSize();
@@ -152,6 +221,8 @@ void TestSigns::paintsExactlyTheSignsOfTheQuestionBank()
     for (const SignEntry &e : SignCatalog::entries())
         ids.insert(e.id);
     QCOMPARE(ids.size(), qsizetype(SignCatalog::entries().size()));
+    for (const SignEntry &e : SignCatalog::entries())
+        QVERIFY2(!e.name.contains(u"铁道路口"), qPrintable(e.id.toString())); // the standard says 道口
 }
 
 void TestSigns::noTwoSignsLookTheSame()
@@ -163,6 +234,85 @@ void TestSigns::noTwoSignsLookTheSame()
         const QByteArray key = QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height()) + pixels;
         QVERIFY2(!seen.contains(key), qPrintable(e.id.toString() + " looks like " + seen.value(key)));
         seen.insert(key, e.id.toString());
+    }
+}
+
+void TestSigns::everyPictureFitsThePictureFrameOfTheExamWindow()
+{
+    // The frame is 120 pixels wide; below 105 pixels of height the choice rows begin, and
+    // an autosized picture taller than that would cover them.
+    for (const SignEntry &e : SignCatalog::entries()) {
+        const QImage image = SignCatalog::render(e);
+        QVERIFY2(image.width() <= 120 && image.height() <= 105,
+                 qPrintable(QStringLiteral("%1 is %2x%3").arg(e.id).arg(image.width()).arg(image.height())));
+    }
+}
+
+void TestSigns::roadSignsFillTheirPictures()
+{
+    // A sign uses the whole width or the whole height of the frame, and its plate reaches
+    // the picture's edges in that direction: no sign is painted small in a wide margin.
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!isRoadSign(e))
+            continue;
+        const QImage image = SignCatalog::render(e);
+        const bool wide = image.width() >= 116;
+        QVERIFY2(wide || image.height() >= 100, qPrintable(e.id.toString()));
+        QRect painted;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (toneOf(image.pixel(x, y)) != Tone::White)
+                    painted |= QRect(x, y, 1, 1);
+        const int slack = 4;
+        const bool across = painted.left() < slack && painted.right() >= image.width() - slack;
+        const bool down = painted.top() < slack && painted.bottom() >= image.height() - slack;
+        QVERIFY2(wide ? across : down, qPrintable(e.id.toString()));
+    }
+}
+
+void TestSigns::everyRoadSignIsShownByAQuestion()
+{
+    QFile file(QStringLiteral(DRVQ_SOURCE_DIR "/data/choose.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QSet<QString> shown;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("biaozhi:"))
+            shown.insert(QString::fromUtf8(line.mid(8).trimmed()));
+    }
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (isRoadSign(e))
+            QVERIFY2(shown.contains(SignCatalog::fileName(e)), qPrintable(e.id.toString()));
+    }
+}
+
+void TestSigns::turnArrowHeadsStayClearOfTheSlash()
+{
+    // The slash runs from the top left to the bottom right and may cut a turn arrow's
+    // shaft, but the head, at the picture's far left or right, must stay a large piece
+    // joined to the bend, not a tip cut off under the slash.
+    for (const auto &[id, left] : {std::pair{QStringLiteral("jz_jinzhixiangzuozhuanwan"), true},
+                                   std::pair{QStringLiteral("jz_jinzhixiangyouzhuanwan"), false}}) {
+        const QImage image = SignCatalog::render(entry(id));
+        const QList<int> pieces = blackPieces(image, left);
+        const int all = std::accumulate(pieces.cbegin(), pieces.cend(), 0);
+        QVERIFY2(!pieces.isEmpty() && pieces.first() * 10 >= all * 4,
+                 qPrintable(QStringLiteral("%1: head %2 of %3").arg(id).arg(pieces.value(0)).arg(all)));
+    }
+}
+
+void TestSigns::slopeGradientStandsClearOfTheCar()
+{
+    // "10%" stands on the low side of the slope. Its glyphs are small black pieces of their
+    // own; where the label touches the car, its glyphs join the car's body in one piece.
+    // Counted from the label's side: the border and slope come first, then the label.
+    for (const auto &[id, fromTheLeft] : {std::pair{QStringLiteral("jg_shangdopo"), true},
+                                          std::pair{QStringLiteral("jg_xiadopo"), false}}) {
+        const QImage image = SignCatalog::render(entry(id));
+        const QList<int> pieces = blackPieces(image, fromTheLeft);
+        // Border and slope, then at least two glyph-sized pieces before the car's body.
+        QVERIFY2(pieces.size() >= 4 && pieces[1] < 40 && pieces[2] < 40,
+                 qPrintable(id + QStringLiteral(": ") + QString::number(pieces.value(1)) + u' '
+                            + QString::number(pieces.value(2))));
     }
 }
 
@@ -187,8 +337,7 @@ void TestSigns::everySignBecomesABaselineColourJpegOfItsSize()
 
     const QImage image = decoded(jpeg);
     QCOMPARE(image.size(), e.size);
-    QVERIFY(image.width() >= 80 && image.width() <= 120);
-    QVERIFY(image.height() >= 80 && image.height() <= 120);
+    QVERIFY(image.width() >= 56 && image.height() >= 56);
     // JPEG has no transparency: what lies outside the plate must be white.
     for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
                                 QPoint(image.width() - 1, image.height() - 1)}) {
@@ -201,11 +350,17 @@ void TestSigns::signsHaveTheColoursOfTheirClass_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("kind");
     for (const SignEntry &e : SignCatalog::entries()) {
-        if (isRoadPicture(e.id))
-            continue; // checked by the road-picture tests below
+        if (!isRoadSign(e))
+            continue; // markings, lights and lamps have colours of their own
         QString kind;
         if (e.id.startsWith(u"jg_"))
             kind = QStringLiteral("warning");
+        else if (e.id.startsWith(u"fz_"))
+            kind = QStringLiteral("supplementary");
+        else if (e.id.startsWith(u"sg_"))
+            kind = QStringLiteral("work zone");
+        else if (e.id == u"jz_quyuxiansu30")
+            kind = QStringLiteral("zone");
         else if (e.id == u"jz_jinzhishiru")
             kind = QStringLiteral("red disc");
         else if (e.id == u"jz_jiechuxiansu40")
@@ -218,9 +373,11 @@ void TestSigns::signsHaveTheColoursOfTheirClass_data()
             kind = QStringLiteral("yield");
         else if (e.id.startsWith(u"jz_"))
             kind = QStringLiteral("prohibition");
-        else if (e.id.startsWith(u"zs_"))
+        else if (e.id.startsWith(u"zs_") && e.size.width() == e.size.height() && e.id != u"zs_huichexianxing")
             kind = QStringLiteral("mandatory");
-        else if (e.id == u"zl_gaosugongluqidian")
+        else if (e.id.startsWith(u"zs_"))
+            kind = QStringLiteral("indication");
+        else if (e.id == u"zl_gaosugongluqidian" || e.id == u"zl_fuwuquyugao")
             kind = QStringLiteral("guide");
         else
             kind = QStringLiteral("indication");
@@ -263,10 +420,24 @@ void TestSigns::signsHaveTheColoursOfTheirClass()
         QVERIFY2(share(image, Tone::White) - 0.2 > 0.05, "a white symbol besides the white corners");
     } else if (kind == u"indication") {
         QVERIFY(share(image, Tone::Blue) > 0.35);
-        QCOMPARE(toneAt(image, 0.06, 0.5), Tone::White); // the white inner border
+        // Outside the plate, the plate, its white inner border line, the plate again.
+        QCOMPARE(tonesFromTheLeft(image, 4), (QList<Tone>{Tone::White, Tone::Blue, Tone::White, Tone::Blue}));
         QVERIFY(share(image, Tone::White) > 0.15);
+    } else if (kind == u"supplementary") {
+        QVERIFY2(share(image, Tone::White) > 0.5, "white plate");
+        QCOMPARE(tonesFromTheLeft(image, 3), (QList<Tone>{Tone::White, Tone::Black, Tone::White}));
+        QVERIFY2(share(image, Tone::Red) + share(image, Tone::Blue) + share(image, Tone::Yellow) < 0.01,
+                 "black on white only");
+    } else if (kind == u"work zone") {
+        QVERIFY2(share(image, Tone::Orange) > 0.4, "orange plate");
+        QVERIFY2(share(image, Tone::Black) > 0.08, "black border and legend");
+    } else if (kind == u"zone") {
+        QVERIFY2(share(image, Tone::White) > 0.4, "white plate");
+        QVERIFY2(share(image, Tone::Red) > 0.08, "the speed-limit ring");
+        QCOMPARE(toneAt(image, 0.5, 0.09), Tone::Red);
     } else {
         QVERIFY(share(image, Tone::Green) > 0.35);
+        QCOMPARE(tonesFromTheLeft(image, 4), (QList<Tone>{Tone::White, Tone::Green, Tone::White, Tone::Green}));
         QVERIFY(share(image, Tone::White) > 0.15);
     }
     QVERIFY2(share(image, Tone::Other) < 0.2, "colours outside the road-sign palette");

@@ -15,6 +15,7 @@ const QColor SignPainter::Green(0, 122, 68);
 const QColor SignPainter::Black(18, 18, 18);
 const QColor SignPainter::White(255, 255, 255);
 const QColor SignPainter::Grey(110, 110, 110);
+const QColor SignPainter::Orange(246, 128, 30);
 
 namespace {
 
@@ -234,7 +235,7 @@ void SignPainter::mandatoryDisc()
     setSymbolBox({m_centre.x() - box / 2, m_centre.y() - box / 2, box, box});
 }
 
-void SignPainter::rectanglePlate(const QColor &background)
+void SignPainter::rectanglePlate(const QColor &background, const QColor &border)
 {
     resetToPixels();
     const QRectF outer(1, 1, m_size.width() - 2, m_size.height() - 2);
@@ -243,11 +244,19 @@ void SignPainter::rectanglePlate(const QColor &background)
     m_painter.drawRoundedRect(outer, radius, radius);
     const qreal inset = std::min(outer.width(), outer.height()) * 0.045;
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.setPen(QPen(White, inset * 0.5));
+    m_painter.setPen(QPen(border, inset * 0.5));
     m_painter.drawRoundedRect(outer.adjusted(inset, inset, -inset, -inset), radius - inset / 2, radius - inset / 2);
     m_painter.setPen(Qt::NoPen);
     const qreal box = std::min(outer.width(), outer.height()) * 0.76;
     setSymbolBox({m_centre.x() - box / 2, m_centre.y() - box / 2, box, box});
+}
+
+qreal SignPainter::wholePlate()
+{
+    resetToPixels();
+    const qreal scale = m_size.height() / 100.0;
+    m_painter.scale(scale, scale);
+    return m_size.width() / scale;
 }
 
 void SignPainter::stopOctagon()
@@ -442,5 +451,84 @@ void SignPainter::horn(const QTransform &where, const QColor &colour)
     QPainterPath rim;
     rim.addRoundedRect(QRectF(77, 17, 9, 66), 4, 4);
     fill(rim, colour);
+    m_painter.restore();
+}
+
+void SignPainter::bicycle(const QTransform &where, const QColor &colour)
+{
+    m_painter.save();
+    m_painter.setTransform(where, true);
+    QPainterPath wheels;
+    wheels.addEllipse(QPointF(21, 68), 17, 17);
+    wheels.addEllipse(QPointF(79, 68), 17, 17);
+    stroke(wheels, 5.5, colour);
+    limb({{21, 68}, {42, 40}, {52, 68}, {21, 68}}, 5.5, colour);
+    limb({{42, 40}, {72, 40}, {52, 68}}, 5.5, colour);
+    limb({{79, 68}, {70, 30}, {62, 28}}, 5.5, colour);
+    limb({{38, 32}, {50, 32}}, 6, colour);
+    limb({{42, 40}, {44, 32}}, 5, colour);
+    m_painter.restore();
+}
+
+void SignPainter::motorcycle(const QTransform &where, const QColor &colour, const QColor &background)
+{
+    m_painter.save();
+    m_painter.setTransform(where, true);
+    m_painter.setBrush(colour);
+    m_painter.drawEllipse(QPointF(19, 70), 17, 17);
+    m_painter.drawEllipse(QPointF(81, 70), 17, 17);
+    m_painter.setBrush(background);
+    m_painter.drawEllipse(QPointF(19, 70), 8, 8);
+    m_painter.drawEllipse(QPointF(81, 70), 8, 8);
+    // Engine and tank, then the seat.
+    fill(roundedPolygon(QPolygonF{{30, 66}, {34, 48}, {66, 42}, {74, 52}, {62, 68}}, 4), colour);
+    fill(roundedPolygon(QPolygonF{{12, 50}, {20, 42}, {46, 42}, {46, 50}}, 3), colour);
+    limb({{19, 70}, {36, 58}}, 6, colour);
+    limb({{81, 70}, {70, 34}}, 6, colour);
+    limb({{64, 30}, {76, 32}}, 6, colour);
+    m_painter.restore();
+}
+
+void SignPainter::truckSide(const QTransform &where, const QColor &colour, const QColor &windows)
+{
+    m_painter.save();
+    m_painter.setTransform(where, true);
+    // Overlapping parts make one body: wind, do not alternate.
+    QPainterPath body;
+    body.setFillRule(Qt::WindingFill);
+    body.addRoundedRect(QRectF(2, 22, 64, 46), 2, 2);       // cargo box
+    body.addRect(QRectF(2, 64, 96, 8));                      // chassis
+    fill(roundedPolygon(QPolygonF{{70, 34}, {88, 34}, {98, 52}, {98, 70}, {70, 70}}, 3), colour);
+    fill(body, colour);
+    fillPolygon({{75, 39}, {86, 39}, {93, 52}, {75, 52}}, windows);
+    for (const qreal x : {18.0, 40.0, 84.0}) {
+        m_painter.setBrush(windows);
+        m_painter.drawEllipse(QPointF(x, 78), 12, 12);
+        m_painter.setBrush(colour);
+        m_painter.drawEllipse(QPointF(x, 78), 9.5, 9.5);
+    }
+    m_painter.restore();
+}
+
+void SignPainter::busFront(const QTransform &where, const QColor &colour, const QColor &windows)
+{
+    m_painter.save();
+    m_painter.setTransform(where, true);
+    QPainterPath body;
+    body.setFillRule(Qt::WindingFill);
+    body.addRoundedRect(QRectF(14, 4, 72, 82), 9, 9);
+    body.addRoundedRect(QRectF(18, 82, 16, 14), 3, 3);
+    body.addRoundedRect(QRectF(66, 82, 16, 14), 3, 3);
+    body.addRect(QRectF(8, 22, 6, 3));
+    body.addRect(QRectF(86, 22, 6, 3));
+    body.addRect(QRectF(6, 24, 4, 14));
+    body.addRect(QRectF(90, 24, 4, 14));
+    fill(body, colour);
+    fillPolygon({{26, 8}, {74, 8}, {74, 15}, {26, 15}}, windows);    // route board
+    fillPolygon({{20, 20}, {80, 20}, {80, 52}, {20, 52}}, windows);  // windscreen
+    m_painter.setBrush(windows);
+    m_painter.drawEllipse(QPointF(26, 70), 5, 5);
+    m_painter.drawEllipse(QPointF(74, 70), 5, 5);
+    fillPolygon({{38, 66}, {62, 66}, {62, 74}, {38, 74}}, windows);
     m_painter.restore();
 }

@@ -26,6 +26,8 @@ public:
     static const QColor Black;
     static const QColor White;
     static const QColor Grey;
+    // Work-zone signs are orange.
+    static const QColor Orange;
 
     explicit SignPainter(QImage *image);
     SignPainter(const SignPainter &) = delete;
@@ -41,7 +43,11 @@ public:
     void redDisc();
     void derestrictionDisc();
     void mandatoryDisc();
-    void rectanglePlate(const QColor &background);
+    // A rounded rectangle with an inner border line; the symbol box is a centred square.
+    void rectanglePlate(const QColor &background, const QColor &border = White);
+    // Maps plate units onto the whole picture: 100 units are the picture's height, x runs
+    // from 0 to the returned width. For plates that hold text and several symbols.
+    qreal wholePlate();
     void stopOctagon();
     void yieldTriangle();
 
@@ -66,6 +72,10 @@ public:
     void carRear(const QTransform &place, const QColor &colour, const QColor &windows);
     void carSide(const QTransform &place, const QColor &colour, const QColor &windows);
     void horn(const QTransform &place, const QColor &colour);
+    void bicycle(const QTransform &place, const QColor &colour);
+    void motorcycle(const QTransform &place, const QColor &colour, const QColor &background);
+    void truckSide(const QTransform &place, const QColor &colour, const QColor &windows);
+    void busFront(const QTransform &place, const QColor &colour, const QColor &windows);
 
     // "AR PL UMing CN" (a Ming face that has every character the signs use) and a bold
     // sans for numbers. cjkFont throws SignError when the face is not installed, so a
