@@ -10,7 +10,6 @@ namespace jet {
 namespace {
 
 constexpr qsizetype kVersionOffset = 0x14;
-constexpr qsizetype kSignatureOffset = 0x04;
 constexpr qsizetype kMaskedOffset = 0x18;
 constexpr qsizetype kJet4MaskedLength = 128;
 constexpr qsizetype kJet3MaskedLength = 126;
@@ -67,21 +66,26 @@ std::array<std::uint8_t, 4> dateMask(double creationDate)
             std::uint8_t(bits >> 24)};
 }
 
-Version versionOf(QByteArrayView page0, const QString &fileName)
+Version versionOf(QByteArrayView page0, const QString &fileName, FileKind &kind)
 {
     if (page0.size() < kMaskedOffset + kJet4MaskedLength)
         throw BankError(QStringLiteral("%1: not a Jet database (only %2 bytes)")
                             .arg(fileName).arg(page0.size()));
-    const auto signature = page0.sliced(kSignatureOffset, 16);
-    const bool jet = signature == QByteArrayView("Standard Jet DB\0", 16);
+    const auto signature = page0.sliced(kSignatureOffset, kSignatureLength);
+    const bool jet = signature == QByteArrayView(signatureBytes(FileKind::Database));
     const bool ace = signature == QByteArrayView("Standard ACE DB\0", 16);
-    if (page0[0] != 0 || (!jet && !ace))
-        throw BankError(QStringLiteral("%1: not a Jet database (no \"Standard Jet DB\" "
+    const bool system = signature == QByteArrayView(signatureBytes(FileKind::Workgroup));
+    if (page0[0] != 0 || (!jet && !ace && !system))
+        throw BankError(QStringLiteral("%1: not a Jet database (no \"Standard Jet DB\" or \"Jet System DB\" "
                                        "definition page)").arg(fileName));
+    kind = system ? FileKind::Workgroup : FileKind::Database;
     const auto code = static_cast<std::uint8_t>(page0[kVersionOffset]);
     const Version version = code == 0 ? Version::Jet3 : code == 1 ? Version::Jet4 : Version::Ace;
     if (ace && version != Version::Ace)
         throw BankError(QStringLiteral("%1: not a Jet database (\"Standard ACE DB\" with "
+                                       "engine version %2)").arg(fileName).arg(code));
+    if (system && version == Version::Ace)
+        throw BankError(QStringLiteral("%1: not a Jet database (\"Jet System DB\" with "
                                        "engine version %2)").arg(fileName).arg(code));
     const qsizetype pageSize = version == Version::Jet3 ? kJet3PageSize : kJet4PageSize;
     if (page0.size() < pageSize)
@@ -119,7 +123,7 @@ void rc4Xor(QByteArrayView key, char *data, qsizetype length)
 DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName)
 {
     DefinitionPage result;
-    result.version = versionOf(page0, fileName);
+    result.version = versionOf(page0, fileName, result.kind);
 
     const qsizetype maskedLength =
         result.version == Version::Jet3 ? kJet3MaskedLength : kJet4MaskedLength;
@@ -149,6 +153,13 @@ DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName)
     }
     result.password = password;
     return result;
+}
+
+QByteArray signatureBytes(FileKind kind)
+{
+    QByteArray bytes(kind == FileKind::Workgroup ? kWorkgroupSignature : kDatabaseSignature);
+    bytes.resize(kSignatureLength, '\0');
+    return bytes;
 }
 
 void writeDefinitionPage(QByteArray &page0, const QString &password, double creationDate)

@@ -41,7 +41,8 @@ QByteArray definitionPage(const Database &database)
     QByteArray page(kPageSize, '\0');
     bytes::put8(page, 0x00, 0x00);
     bytes::put8(page, 0x01, 0x01);
-    page.replace(0x04, 16, QByteArray("Standard Jet DB", 16));
+    page.replace(jet::kSignatureOffset, jet::kSignatureLength,
+                 jet::signatureBytes(database.workgroup ? jet::FileKind::Workgroup : jet::FileKind::Database));
     bytes::put8(page, 0x14, 0x01);  // Jet 4
     const std::uint32_t sequence[] = {0x0100, 0x0101, 2, 3, 4, 5};
     for (int i = 0; i < 6; ++i)

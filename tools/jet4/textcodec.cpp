@@ -36,13 +36,9 @@ QByteArray TextCodec::encode(const QString &text, bool allowCompression)
         qsizetype end = i;
         while (end < n && fitsOneByte(text[end].unicode()) == narrow)
             ++end;
-        const qsizetype run = end - i;
-        // A short narrow run between wide characters is cheaper left in two-byte mode:
-        // switching out and back costs two toggle bytes.
-        const bool between = i > 0 && end < n;
-        bool wantOneByte = narrow;
-        if (narrow && !oneByteMode && between && run <= 2)
-            wantOneByte = false;
+        // One-byte characters always go in one-byte mode: kept in a two-byte run, each would
+        // carry a 00 byte that a strict reader takes for a mode switch.
+        const bool wantOneByte = narrow;
         if (wantOneByte != oneByteMode) {
             packed.append('\0');
             oneByteMode = wantOneByte;
