@@ -10,7 +10,23 @@
 namespace {
 
 // Row offsets on a data page keep flags in their top bits; the offset is the low 13 bits.
+// 0x4000 marks a deleted row (Access writes 0xC000), which readers pass over.
 constexpr unsigned kRowOffsetMask = 0x1FFF;
+constexpr unsigned kRowDeleted = 0x4000;
+
+// Data page header: 0x00 page type 0x01, 0x04 the page of the owning table's definition (4).
+constexpr int kDataPageOwnerOffset = 4;
+
+// Usage map (a table's list of its data pages), first byte the map type:
+//   type 0: 4-byte first page, then a bitmap, bit i = page first + i
+//   type 1: 4-byte page numbers of bitmap pages (type 0x05); bitmap page k starts at byte 4
+//           and covers pages k * (page size - 4) * 8 onwards
+constexpr quint8 kInlineMap = 0;
+constexpr quint8 kPagedMap = 1;
+constexpr quint8 kMapPageType = 0x05;
+constexpr int kMapPageBitmapOffset = 4;
+// A message lists this many damaged pages at most.
+constexpr int kListedPages = 10;
 
 // Table definition page (TDEF), the fields checked before libmdb reads it:
 //   0x00  page type 0x02
@@ -138,8 +154,9 @@ int fixedWidth(int type)
 } // namespace
 
 TableReader::TableReader(MdbImage &image, const QString &tableName, quint32 definitionPage)
-    : m_image(image), m_tableName(tableName)
+    : m_image(image), m_tableName(tableName), m_definitionPage(definitionPage)
 {
+    const QuietLibrary quiet;
     checkDefinitionPage(definitionPage);
 
     m_entry.mdb = image.handle();
@@ -149,7 +166,7 @@ TableReader::TableReader(MdbImage &image, const QString &tableName, quint32 defi
     std::memcpy(m_entry.object_name, name.constData(), std::size_t(name.size()));
 
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1: table '%2' (definition page %3): %4")
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
                              .arg(image.fileName(), tableName).arg(definitionPage).arg(problem));
     };
     m_table.reset(mdb_read_table(&m_entry));
@@ -172,7 +189,7 @@ TableReader::~TableReader() = default;
 void TableReader::checkDefinitionPage(quint32 definitionPage) const
 {
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1: table '%2' (definition page %3): %4")
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
                              .arg(m_image.fileName(), m_tableName).arg(definitionPage).arg(problem));
     };
     const QByteArrayView page = m_image.page(definitionPage);
@@ -220,26 +237,130 @@ ResultSet TableReader::readAll(const std::vector<int> *wanted)
             throw BankError(QStringLiteral("%1: table '%2' has no column %3").arg(m_image.fileName(), m_tableName).arg(index));
     }
 
-    MdbHandle *mdb = m_image.handle();
+    const std::vector<quint32> pages = dataPages();
     std::vector<MdbField> fields(columnCount);
     // The stored row count is a hint only; a damaged one must not reserve gigabytes.
-    result.rows.reserve(std::min<std::size_t>(m_table->num_rows, std::size_t(m_image.pageCount()) * 64));
-    mdb_rewind_table(m_table.get());
-    while (mdb_fetch_row(m_table.get())) {
-        // mdb_fetch_row has just accepted row cur_row - 1 of the page in pg_buf; split it
-        // again to learn which fields are null, something its unbound result does not keep.
-        int start = 0;
-        size_t size = 0;
-        if (m_table->cur_row == 0 || mdb_find_row(mdb, int(m_table->cur_row - 1), &start, &size) != 0)
-            continue;
-        if (mdb_crack_row(m_table.get(), int(unsigned(start) & kRowOffsetMask), size, fields.data()) < 0)
-            continue;
-        std::vector<Cell> row(columnCount);
-        for (int index : *wanted)
-            row[std::size_t(index)] = readField(fields[std::size_t(index)], *columns[std::size_t(index)]);
-        result.rows.push_back(std::move(row));
-    }
+    result.rows.reserve(std::min<std::size_t>(m_table->num_rows, pages.size() * 256));
+    const QuietLibrary quiet;
+    for (const quint32 page : pages)
+        readPage(page, *wanted, columns, fields, result);
+    m_row = -1;
     return result;
+}
+
+// The pages the usage map names, each checked to be a data page of this table. libmdb
+// would only warn about a page that is not and read on without its rows.
+std::vector<quint32> TableReader::dataPages() const
+{
+    const auto *map = reinterpret_cast<const unsigned char *>(m_table->usage_map);
+    const auto mapSize = qsizetype(m_table->map_sz);
+    const quint32 pageCount = m_image.pageCount();
+    auto mapFail = [&](const QString &problem) {
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: the page usage map %4")
+                             .arg(m_image.fileName(), m_tableName).arg(m_definitionPage).arg(problem));
+    };
+
+    std::vector<quint32> named;
+    auto addBits = [&](const unsigned char *bits, qsizetype bytes, quint64 first) {
+        for (qsizetype i = 0; i < bytes; ++i) {
+            if (bits[i] == 0)
+                continue;
+            for (int bit = 0; bit < 8; ++bit) {
+                if (!(bits[i] & (1u << bit)))
+                    continue;
+                const quint64 page = first + quint64(i) * 8 + quint64(bit);
+                if (page >= pageCount)
+                    throw mapFail(QStringLiteral("names page %1, beyond the end of the file (%2 pages)").arg(page).arg(pageCount));
+                named.push_back(quint32(page));
+            }
+        }
+    };
+    if (map[0] == kInlineMap) {
+        if (mapSize < 5)
+            throw mapFail(QStringLiteral("is cut short (%1 bytes)").arg(mapSize));
+        addBits(map + 5, mapSize - 5, getU32(map + 1));
+    } else if (map[0] == kPagedMap) {
+        const qsizetype bitmapBytes = m_image.pageSize() - kMapPageBitmapOffset;
+        for (qsizetype k = 0; 1 + 4 * k + 4 <= mapSize; ++k) {
+            const quint32 mapPage = getU32(map + 1 + 4 * k);
+            if (mapPage == 0)
+                continue;
+            const QByteArrayView bitmap = m_image.page(mapPage);
+            if (bitmap.isEmpty() || quint8(bitmap[0]) != kMapPageType)
+                throw mapFail(QStringLiteral("points to page %1, which is no usage map page").arg(mapPage));
+            addBits(reinterpret_cast<const unsigned char *>(bitmap.data()) + kMapPageBitmapOffset, bitmapBytes,
+                    quint64(k) * quint64(bitmapBytes) * 8);
+        }
+    } else {
+        throw mapFail(QStringLiteral("is of unknown type %1").arg(map[0]));
+    }
+
+    QStringList wrong;
+    qsizetype wrongCount = 0;
+    for (const quint32 number : named) {
+        const QByteArrayView page = m_image.page(number);
+        quint32 owner = 0;
+        const bool ours = !page.isEmpty() && quint8(page[0]) == kDataPageType
+            && getU32(page, kDataPageOwnerOffset, owner) && owner == m_definitionPage;
+        if (ours)
+            continue;
+        if (++wrongCount <= kListedPages) {
+            wrong << (page.isEmpty() ? QStringLiteral("page %1 is cut short at the end of the file").arg(number)
+                      : quint8(page[0]) == kDataPageType
+                          ? QStringLiteral("page %1 is a data page of the table defined on page %2").arg(number).arg(owner)
+                          : QStringLiteral("page %1 is no data page (page type 0x%2)")
+                                .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0')));
+        }
+    }
+    if (wrongCount > 0) {
+        if (wrongCount > kListedPages)
+            wrong << QStringLiteral("%1 more").arg(wrongCount - kListedPages);
+        throw BankError(QStringLiteral("%1 is damaged: table '%2': its usage map names %3 %4 that %5 no data %4 of the table: %6")
+                            .arg(m_image.fileName(), m_tableName)
+                            .arg(wrongCount)
+                            .arg(wrongCount == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
+                            .arg(wrongCount == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                            .arg(wrong.join(QStringLiteral("; "))));
+    }
+    return named;
+}
+
+void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const std::vector<const MdbColumn *> &columns,
+                           std::vector<MdbField> &fields, ResultSet &result)
+{
+    m_page = page;
+    m_row = -1;
+    if (!m_image.loadPage(page))
+        damagedRow(QStringLiteral("the page cannot be read"));
+    const QByteArrayView bytes(reinterpret_cast<const char *>(m_image.handle()->pg_buf), m_image.pageSize());
+    const int rowCountOffset = m_image.rowCountOffset();
+    quint16 rows = 0;
+    (void)getU16(bytes, rowCountOffset, rows);
+    const qsizetype firstRowByte = rowCountOffset + 2 + 2 * qsizetype(rows);
+    if (firstRowByte > bytes.size())
+        damagedRow(QStringLiteral("%1 rows cannot fit the page").arg(rows));
+
+    for (int row = 0; row < rows; ++row) {
+        m_row = row;
+        quint16 start = 0;
+        quint16 end = quint16(bytes.size());
+        (void)getU16(bytes, rowCountOffset + 2 + 2 * row, start);
+        if (start & kRowDeleted)
+            continue;
+        if (row > 0) {
+            (void)getU16(bytes, rowCountOffset + 2 * row, end);
+            end &= kRowOffsetMask;
+        }
+        start &= kRowOffsetMask;
+        if (start < firstRowByte || start >= end || end > bytes.size())
+            damagedRow(QStringLiteral("the row has no valid extent (bytes %1 to %2)").arg(start).arg(end));
+        if (mdb_crack_row(m_table.get(), start, std::size_t(end - start), fields.data()) < 0)
+            damagedRow(QStringLiteral("the row cannot be split into its fields"));
+        std::vector<Cell> cells(columns.size());
+        for (int index : wanted)
+            cells[std::size_t(index)] = readField(fields[std::size_t(index)], *columns[std::size_t(index)]);
+        result.rows.push_back(std::move(cells));
+    }
 }
 
 Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
@@ -384,8 +505,18 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
     return value;
 }
 
+void TableReader::damagedRow(const QString &problem) const
+{
+    const QString where = m_row < 0 ? QStringLiteral("page %1").arg(m_page)
+                                    : QStringLiteral("page %1, row %2").arg(m_page).arg(m_row);
+    throw BankError(QStringLiteral("%1 is damaged: table '%2', %3: %4").arg(m_image.fileName(), m_tableName, where, problem));
+}
+
 void TableReader::damaged(const MdbColumn &column, const QString &problem) const
 {
-    throw BankError(QStringLiteral("%1: table '%2', column '%3' is damaged: %4")
-                        .arg(m_image.fileName(), m_tableName, QString::fromUtf8(column.name), problem));
+    throw BankError(QStringLiteral("%1 is damaged: table '%2', page %3, row %4, column '%5': %6")
+                        .arg(m_image.fileName(), m_tableName)
+                        .arg(m_page)
+                        .arg(m_row)
+                        .arg(QString::fromUtf8(column.name), problem));
 }
