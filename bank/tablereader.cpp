@@ -1,6 +1,7 @@
 #include "tablereader.h"
 
 #include "bankerror.h"
+#include "jetformat.h"
 #include "mdbimage.h"
 
 #include <QSet>
@@ -9,109 +10,22 @@
 
 namespace {
 
-// Row offsets on a data page keep flags in their top bits; the offset is the low 13 bits.
-// 0x4000 marks a deleted row (Access writes 0xC000), which readers pass over.
-constexpr unsigned kRowOffsetMask = 0x1FFF;
-constexpr unsigned kRowDeleted = 0x4000;
+using namespace jet;
 
-// Data page header: 0x00 page type 0x01, 0x04 the page of the owning table's definition (4).
-constexpr int kDataPageOwnerOffset = 4;
-
-// Usage map (a table's list of its data pages), first byte the map type:
-//   type 0: 4-byte first page, then a bitmap, bit i = page first + i
-//   type 1: 4-byte page numbers of bitmap pages (type 0x05); bitmap page k starts at byte 4
-//           and covers pages k * (page size - 4) * 8 onwards
-constexpr quint8 kInlineMap = 0;
-constexpr quint8 kPagedMap = 1;
-constexpr quint8 kMapPageType = 0x05;
-constexpr int kMapPageBitmapOffset = 4;
 // A message lists this many damaged pages at most.
 constexpr int kListedPages = 10;
 
-// Table definition page (TDEF), the fields checked before libmdb reads it:
-//   0x00  page type 0x02
-//   Jet 4: 0x2B variable column count (2), 0x2D column count (2), 0x33 real index count (4)
-//   Jet 3: 0x17 variable column count (2), 0x19 column count (2), 0x1F real index count (4)
-constexpr quint8 kTableDefinitionPageType = 0x02;
-constexpr int kJet4ColumnCountOffset = 0x2D;
-constexpr int kJet4RealIndexCountOffset = 0x33;
-constexpr int kJet3ColumnCountOffset = 0x19;
-constexpr int kJet3RealIndexCountOffset = 0x1F;
-// Jet keeps at most 255 columns and 32 indexes per table; libmdb trusts the counts.
-constexpr quint32 kMaxColumns = 256;
-constexpr quint32 kMaxRealIndexes = 256;
-
-// Long-value pointer in a Memo or OLE Object field (12 bytes):
-//   0  length (low 30 bits) with flags 0x80000000 "data follows inline",
-//      0x40000000 "one long-value row", neither "a chain of long-value rows"
-//   4  page << 8 | row of the first long-value row
-//   8  unused
-// A chain row starts with the 4-byte page << 8 | row of the next row (0 ends the chain).
-constexpr int kLongValuePointerSize = 12;
-constexpr quint32 kLongValueInline = 0x80000000u;
-constexpr quint32 kLongValueSingleRow = 0x40000000u;
-constexpr quint32 kLongValueLengthMask = 0x3FFFFFFFu;
-constexpr quint8 kDataPageType = 0x01;
-
-quint16 getU16(const unsigned char *bytes)
-{
-    return quint16(bytes[0] | (bytes[1] << 8));
-}
-
-quint32 getU32(const unsigned char *bytes)
-{
-    return quint32(bytes[0]) | (quint32(bytes[1]) << 8) | (quint32(bytes[2]) << 16) | (quint32(bytes[3]) << 24);
-}
-
-quint64 getU64(const unsigned char *bytes)
-{
-    return quint64(getU32(bytes)) | (quint64(getU32(bytes + 4)) << 32);
-}
-
-// Bounds-checked reads from a page.
-bool getU16(QByteArrayView page, qsizetype offset, quint16 &value)
-{
-    if (offset < 0 || offset + 2 > page.size())
-        return false;
-    value = getU16(reinterpret_cast<const unsigned char *>(page.data()) + offset);
-    return true;
-}
-
-bool getU32(QByteArrayView page, qsizetype offset, quint32 &value)
-{
-    if (offset < 0 || offset + 4 > page.size())
-        return false;
-    value = getU32(reinterpret_cast<const unsigned char *>(page.data()) + offset);
-    return true;
-}
-
-double getDouble(const unsigned char *bytes)
-{
-    const quint64 bits = getU64(bytes);
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-float getFloat(const unsigned char *bytes)
-{
-    const quint32 bits = getU32(bytes);
-    float value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-// Jet 4 text: UCS-2 little-endian, or "compressed" when it starts with FF FE: then single
-// bytes stand for U+0000-U+00FF and a 00 byte switches between single bytes and UCS-2 pairs.
+// Jet 4 text (see jetformat.h), read as libmdb reads it: a 00 byte switches mode where a
+// character would start.
 QString decodeJet4Text(const unsigned char *bytes, qsizetype size)
 {
-    if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        QString text(size - 2, Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (size >= 2 && bytes[0] == text::kCompressedMarker0 && bytes[1] == text::kCompressedMarker1) {
+        QString decoded(size - 2, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(decoded.data());
         qsizetype length = 0;
         bool compressed = true;
         for (qsizetype i = 2; i < size;) {
-            if (bytes[i] == 0) {
+            if (bytes[i] == text::kModeSwitch) {
                 compressed = !compressed;
                 ++i;
             } else if (compressed) {
@@ -123,14 +37,14 @@ QString decodeJet4Text(const unsigned char *bytes, qsizetype size)
                 break;
             }
         }
-        text.truncate(length);
-        return text;
+        decoded.truncate(length);
+        return decoded;
     }
-    QString text(size / 2, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    QString decoded(size / 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(decoded.data());
     for (qsizetype i = 0; i < size / 2; ++i)
         out[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    return text;
+    return decoded;
 }
 
 // The number of bytes a fixed-size type occupies in a row.
@@ -198,15 +112,14 @@ void TableReader::checkDefinitionPage(quint32 definitionPage) const
     if (quint8(page[0]) != kTableDefinitionPageType)
         throw fail(QStringLiteral("the page is no table definition (type %1)").arg(quint8(page[0])));
     const bool jet3 = m_image.isJet3();
-    quint16 columns = 0;
-    quint32 realIndexes = 0;
-    if (!getU16(page, jet3 ? kJet3ColumnCountOffset : kJet4ColumnCountOffset, columns)
-        || !getU32(page, jet3 ? kJet3RealIndexCountOffset : kJet4RealIndexCountOffset, realIndexes))
+    const auto columns = read16(page, jet3 ? tdef::kJet3ColumnCountOffset : tdef::kJet4ColumnCountOffset);
+    const auto realIndexes = read32(page, jet3 ? tdef::kJet3RealIndexCountOffset : tdef::kJet4RealIndexCountOffset);
+    if (!columns || !realIndexes)
         throw fail(QStringLiteral("the page is cut short"));
-    if (columns > kMaxColumns)
-        throw fail(QStringLiteral("%1 columns, more than a table can hold").arg(columns));
-    if (realIndexes > kMaxRealIndexes)
-        throw fail(QStringLiteral("%1 indexes, more than a table can hold").arg(realIndexes));
+    if (*columns > tdef::kMaxColumns)
+        throw fail(QStringLiteral("%1 columns, more than a table can hold").arg(*columns));
+    if (*realIndexes > tdef::kMaxRealIndexes)
+        throw fail(QStringLiteral("%1 indexes, more than a table can hold").arg(*realIndexes));
 }
 
 ResultSet TableReader::readAll(const std::vector<int> *wanted)
@@ -252,8 +165,7 @@ ResultSet TableReader::readAll(const std::vector<int> *wanted)
 // would only warn about a page that is not and read on without its rows.
 std::vector<quint32> TableReader::dataPages() const
 {
-    const auto *map = reinterpret_cast<const unsigned char *>(m_table->usage_map);
-    const auto mapSize = qsizetype(m_table->map_sz);
+    const QByteArrayView map(reinterpret_cast<const char *>(m_table->usage_map), qsizetype(m_table->map_sz));
     const quint32 pageCount = m_image.pageCount();
     auto mapFail = [&](const QString &problem) {
         return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: the page usage map %4")
@@ -261,12 +173,13 @@ std::vector<quint32> TableReader::dataPages() const
     };
 
     std::vector<quint32> named;
-    auto addBits = [&](const unsigned char *bits, qsizetype bytes, quint64 first) {
-        for (qsizetype i = 0; i < bytes; ++i) {
-            if (bits[i] == 0)
+    auto addBits = [&](QByteArrayView bits, quint64 first) {
+        for (qsizetype i = 0; i < bits.size(); ++i) {
+            const auto byte = quint8(bits[i]);
+            if (byte == 0)
                 continue;
             for (int bit = 0; bit < 8; ++bit) {
-                if (!(bits[i] & (1u << bit)))
+                if (!(byte & (1u << bit)))
                     continue;
                 const quint64 page = first + quint64(i) * 8 + quint64(bit);
                 if (page >= pageCount)
@@ -275,33 +188,33 @@ std::vector<quint32> TableReader::dataPages() const
             }
         }
     };
-    if (map[0] == kInlineMap) {
-        if (mapSize < 5)
-            throw mapFail(QStringLiteral("is cut short (%1 bytes)").arg(mapSize));
-        addBits(map + 5, mapSize - 5, getU32(map + 1));
-    } else if (map[0] == kPagedMap) {
-        const qsizetype bitmapBytes = m_image.pageSize() - kMapPageBitmapOffset;
-        for (qsizetype k = 0; 1 + 4 * k + 4 <= mapSize; ++k) {
-            const quint32 mapPage = getU32(map + 1 + 4 * k);
+    if (map.isEmpty())
+        throw mapFail(QStringLiteral("is empty"));
+    if (quint8(map[0]) == usagemap::kInline) {
+        if (map.size() < usagemap::kInlineBitmapOffset)
+            throw mapFail(QStringLiteral("is cut short (%1 bytes)").arg(map.size()));
+        addBits(map.sliced(usagemap::kInlineBitmapOffset), get32(map, usagemap::kInlineStartOffset));
+    } else if (quint8(map[0]) == usagemap::kIndirect) {
+        const quint64 pagesPerBitmap = quint64(usagemap::pagesPerBitmapPage(m_image.pageSize()));
+        for (qsizetype k = 0; inRange(map, 1 + 4 * k, 4); ++k) {
+            const quint32 mapPage = get32(map, 1 + 4 * k);
             if (mapPage == 0)
                 continue;
             const QByteArrayView bitmap = m_image.page(mapPage);
-            if (bitmap.isEmpty() || quint8(bitmap[0]) != kMapPageType)
+            if (bitmap.isEmpty() || quint8(bitmap[0]) != kUsageMapPageType)
                 throw mapFail(QStringLiteral("points to page %1, which is no usage map page").arg(mapPage));
-            addBits(reinterpret_cast<const unsigned char *>(bitmap.data()) + kMapPageBitmapOffset, bitmapBytes,
-                    quint64(k) * quint64(bitmapBytes) * 8);
+            addBits(bitmap.sliced(usagemap::kBitmapPageHeader), quint64(k) * pagesPerBitmap);
         }
     } else {
-        throw mapFail(QStringLiteral("is of unknown type %1").arg(map[0]));
+        throw mapFail(QStringLiteral("is of unknown type %1").arg(quint8(map[0])));
     }
 
     QStringList wrong;
     qsizetype wrongCount = 0;
     for (const quint32 number : named) {
         const QByteArrayView page = m_image.page(number);
-        quint32 owner = 0;
-        const bool ours = !page.isEmpty() && quint8(page[0]) == kDataPageType
-            && getU32(page, kDataPageOwnerOffset, owner) && owner == m_definitionPage;
+        const quint32 owner = read32(page, datapage::kOwnerOffset).value_or(0);
+        const bool ours = !page.isEmpty() && quint8(page[0]) == kDataPageType && owner == m_definitionPage;
         if (ours)
             continue;
         if (++wrongCount <= kListedPages) {
@@ -334,24 +247,19 @@ void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const s
         damagedRow(QStringLiteral("the page cannot be read"));
     const QByteArrayView bytes(reinterpret_cast<const char *>(m_image.handle()->pg_buf), m_image.pageSize());
     const int rowCountOffset = m_image.rowCountOffset();
-    quint16 rows = 0;
-    (void)getU16(bytes, rowCountOffset, rows);
+    const quint16 rows = get16(bytes, rowCountOffset);
     const qsizetype firstRowByte = rowCountOffset + 2 + 2 * qsizetype(rows);
     if (firstRowByte > bytes.size())
         damagedRow(QStringLiteral("%1 rows cannot fit the page").arg(rows));
 
     for (int row = 0; row < rows; ++row) {
         m_row = row;
-        quint16 start = 0;
-        quint16 end = quint16(bytes.size());
-        (void)getU16(bytes, rowCountOffset + 2 + 2 * row, start);
-        if (start & kRowDeleted)
+        quint16 start = get16(bytes, rowCountOffset + 2 + 2 * row);
+        if (start & datapage::kRowDeleted)
             continue;
-        if (row > 0) {
-            (void)getU16(bytes, rowCountOffset + 2 * row, end);
-            end &= kRowOffsetMask;
-        }
-        start &= kRowOffsetMask;
+        start &= datapage::kRowOffsetMask;
+        const quint16 end = row == 0 ? quint16(bytes.size())
+                                     : quint16(get16(bytes, rowCountOffset + 2 * row) & datapage::kRowOffsetMask);
         if (start < firstRowByte || start >= end || end > bytes.size())
             damagedRow(QStringLiteral("the row has no valid extent (bytes %1 to %2)").arg(start).arg(end));
         if (mdb_crack_row(m_table.get(), start, std::size_t(end - start), fields.data()) < 0)
@@ -377,6 +285,7 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
         damaged(column, QStringLiteral("the field lies outside its page"));
     const unsigned char *bytes = mdb->pg_buf + field.start;
     const int size = field.siz;
+    const QByteArrayView value(reinterpret_cast<const char *>(bytes), size);
 
     const int width = fixedWidth(column.col_type);
     if (size < width)
@@ -386,17 +295,17 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
     case MDB_BYTE:
         return qint64(bytes[0]);
     case MDB_INT:
-        return qint64(qint16(getU16(bytes)));
+        return qint64(qint16(get16(value, 0)));
     case MDB_LONGINT:
     case MDB_COMPLEX:
-        return qint64(qint32(getU32(bytes)));
+        return qint64(qint32(get32(value, 0)));
     case MDB_FLOAT:
-        return double(getFloat(bytes));
+        return double(getFloat(value, 0));
     case MDB_DOUBLE:
     case MDB_DATETIME:
-        return getDouble(bytes);
+        return getDouble(value, 0);
     case MDB_MONEY:
-        return double(qint64(getU64(bytes))) / 10000.0;
+        return double(qint64(get64(value, 0))) / 10000.0;
     case MDB_NUMERIC: {
         char *text = mdb_numeric_to_string(mdb, field.start, column.col_scale, column.col_prec);
         const QString value = QString::fromUtf8(text);
@@ -437,47 +346,46 @@ QString TableReader::decodeText(const unsigned char *bytes, qsizetype size)
 
 QByteArrayView TableReader::findRow(quint32 pageRow, const MdbColumn &column) const
 {
-    const quint32 pageNumber = pageRow >> 8;
-    const int row = int(pageRow & 0xFF);
+    const quint32 pageNumber = addressPage(pageRow);
+    const int row = addressRow(pageRow);
     const QByteArrayView page = m_image.page(pageNumber);
     if (page.isEmpty())
         damaged(column, QStringLiteral("long value on page %1 beyond the end of the file").arg(pageNumber));
     if (quint8(page[0]) != kDataPageType)
         damaged(column, QStringLiteral("long value on page %1, which is no data page").arg(pageNumber));
     const int rowCountOffset = m_image.rowCountOffset();
-    quint16 rows = 0;
-    quint16 start = 0;
-    quint16 end = quint16(page.size());
-    if (!getU16(page, rowCountOffset, rows) || row >= rows
-        || !getU16(page, rowCountOffset + 2 + row * 2, start)
-        || (row > 0 && !getU16(page, rowCountOffset + row * 2, end)))
+    const auto rows = read16(page, rowCountOffset);
+    auto start = read16(page, rowCountOffset + 2 + row * 2);
+    auto end = row == 0 ? std::optional(quint16(page.size())) : read16(page, rowCountOffset + row * 2);
+    if (!rows || row >= *rows || !start || !end)
         damaged(column, QStringLiteral("long value row %1 missing on page %2").arg(row).arg(pageNumber));
-    start &= kRowOffsetMask;
+    *start &= datapage::kRowOffsetMask;
     if (row > 0)
-        end &= kRowOffsetMask;
-    if (start > end || end > page.size())
+        *end &= datapage::kRowOffsetMask;
+    if (*start > *end || *end > page.size())
         damaged(column, QStringLiteral("long value row %1 on page %2 has no valid extent").arg(row).arg(pageNumber));
-    return page.sliced(start, end - start);
+    return page.sliced(*start, *end - *start);
 }
 
 QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, const MdbColumn &column)
 {
     if (size == 0)
         return {};
-    if (size < kLongValuePointerSize)
+    if (size < longvalue::kPointerSize)
         damaged(column, QStringLiteral("long value pointer of %1 bytes").arg(size));
-    const quint32 header = getU32(pointer);
-    const quint32 length = header & kLongValueLengthMask;
+    const QByteArrayView field(reinterpret_cast<const char *>(pointer), size);
+    const quint32 header = get32(field, longvalue::kLengthOffset);
+    const quint32 length = header & longvalue::kLengthMask;
     if (length == 0)
         return {};
-    const quint32 firstRow = getU32(pointer + 4);
+    const quint32 firstRow = get32(field, longvalue::kAddressOffset);
 
-    if (header & kLongValueInline) {
-        if (length > quint32(size - kLongValuePointerSize))
+    if (header & longvalue::kInline) {
+        if (length > quint32(size - longvalue::kPointerSize))
             damaged(column, QStringLiteral("inline long value of %1 bytes in a field of %2").arg(length).arg(size));
-        return QByteArray(reinterpret_cast<const char *>(pointer + kLongValuePointerSize), qsizetype(length));
+        return field.sliced(longvalue::kPointerSize, qsizetype(length)).toByteArray();
     }
-    if (header & kLongValueSingleRow) {
+    if (header & longvalue::kSingleRow) {
         const QByteArrayView row = findRow(firstRow, column);
         if (length > quint32(row.size()))
             damaged(column, QStringLiteral("long value of %1 bytes in a row of %2").arg(length).arg(row.size()));
@@ -493,14 +401,14 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
         if (next == 0)
             damaged(column, QStringLiteral("long value ends after %1 of %2 bytes").arg(value.size()).arg(length));
         if (visited.contains(next))
-            damaged(column, QStringLiteral("long value chain loops back to page %1 row %2").arg(next >> 8).arg(next & 0xFF));
+            damaged(column, QStringLiteral("long value chain loops back to page %1 row %2").arg(addressPage(next)).arg(addressRow(next)));
         visited.insert(next);
         const QByteArrayView row = findRow(next, column);
-        if (row.size() < 4)
+        if (row.size() < longvalue::kChainLinkSize)
             damaged(column, QStringLiteral("long value row of %1 bytes").arg(row.size()));
-        next = getU32(reinterpret_cast<const unsigned char *>(row.data()));
-        const qsizetype take = std::min<qsizetype>(row.size() - 4, qsizetype(length) - value.size());
-        value.append(row.sliced(4, take));
+        next = get32(row, 0);
+        const qsizetype take = std::min<qsizetype>(row.size() - longvalue::kChainLinkSize, qsizetype(length) - value.size());
+        value.append(row.sliced(longvalue::kChainLinkSize, take));
     }
     return value;
 }
