@@ -13,9 +13,10 @@
 
 class MdbImage;
 
-// Reads one table of an MdbImage whole: libmdb walks the data pages and splits the rows,
-// this class turns each field into a Cell and reads long values (Memo, OLE Object) itself,
-// bounds-checked, so that neither a long text nor a damaged chain of pages can be truncated
+// Reads one table of an MdbImage whole. This class walks the pages of the table's usage
+// map and checks each, libmdb splits each row into its fields, and this class turns each
+// field into a Cell and reads long values (Memo, OLE Object) itself, bounds-checked, so that
+// neither a damaged page nor a long text nor a damaged chain of pages can lose rows or bytes
 // silently or loop. Internal to the bank library.
 class TableReader {
 public:
