@@ -11,7 +11,7 @@ namespace {
 
 QByteArray readPage0(const QString &name)
 {
-    QFile file(QStringLiteral(DRVQ_REFERENCE_DIR "/access-samples/") + name);
+    QFile file(QStringLiteral(DRVQ_TEST_DATA "/access-samples/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.read(jet::kJet4PageSize);
