@@ -100,13 +100,27 @@ std::vector<NamedPage> readTableList(MdbImage &image)
     return tables;
 }
 
+// The bank or workgroup file as every message names it.
+QString bankLabel(const QString &path)
+{
+    return QStringLiteral("Bank file %1").arg(path);
+}
+
+QString workgroupLabel(const QString &path)
+{
+    return QStringLiteral("Workgroup file %1").arg(path);
+}
+
+// Access signs a workgroup file "Jet System DB" and a database "Standard Jet DB"; a
+// workgroup file may be either, Jet 3 or Jet 4.
 void checkAccount(const QByteArray &bytes, const QString &fileName, const QString &userId)
 {
-    const jet::DefinitionPage header = definitionPage(bytes, fileName);
+    const QString label = workgroupLabel(fileName);
+    const jet::DefinitionPage header = definitionPage(bytes, label);
     if (header.version != jet::Version::Jet3 && header.version != jet::Version::Jet4)
-        throw BankError(QStringLiteral("Workgroup file %1 is %2, not a Jet 3 or Jet 4 workgroup file")
-                            .arg(fileName, versionName(header.version)));
-    MdbImage image(bytes, fileName);
+        throw BankError(QStringLiteral("%1 is %2, not a Jet 3 or Jet 4 workgroup file")
+                            .arg(label, versionName(header.version)));
+    MdbImage image(bytes, label);
     const QString accounts = QStringLiteral("MSysAccounts");
     quint32 page = 0;
     bool found = false;
@@ -118,8 +132,8 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
         }
     }
     if (!found)
-        throw BankError(QStringLiteral("Workgroup file %1 has no table %2, so it cannot hold the account '%3'")
-                            .arg(fileName, accounts, userId));
+        throw BankError(QStringLiteral("%1 has no table %2, so it cannot hold the account '%3'")
+                            .arg(label, accounts, userId));
 
     TableReader reader(image, accounts, page);
     ResultSet shape;
@@ -127,8 +141,8 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
     const int nameColumn = shape.columnIndex(QStringLiteral("Name"));
     const int groupColumn = shape.columnIndex(QStringLiteral("FGroup"));
     if (nameColumn < 0 || groupColumn < 0)
-        throw BankError(QStringLiteral("Workgroup file %1: table %2 lacks the column %3, so it cannot hold the account '%4'")
-                            .arg(fileName, accounts, nameColumn < 0 ? QStringLiteral("Name") : QStringLiteral("FGroup"), userId));
+        throw BankError(QStringLiteral("%1: table %2 lacks the column %3, so it cannot hold the account '%4'")
+                            .arg(label, accounts, nameColumn < 0 ? QStringLiteral("Name") : QStringLiteral("FGroup"), userId));
     const std::vector<int> wanted{nameColumn, groupColumn};
     const ResultSet rows = reader.readAll(&wanted);
     for (const auto &row : rows.rows) {
@@ -138,7 +152,7 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
         if (name && !isGroup && name->compare(userId, Qt::CaseInsensitive) == 0)
             return;
     }
-    throw BankError(QStringLiteral("Workgroup file %1 holds no user account '%2'").arg(fileName, userId));
+    throw BankError(QStringLiteral("%1 holds no user account '%2'").arg(label, userId));
 }
 
 } // namespace
@@ -168,16 +182,20 @@ std::unique_ptr<JetDatabase> JetDatabase::openFromBuffers(const QByteArray &bank
     database->m_userId = settings.contains(QStringLiteral("User ID")) ? settings.value(QStringLiteral("User ID")) : kDefaultUser;
     database->m_userPassword = settings.value(QStringLiteral("Password"));
 
-    const jet::DefinitionPage header = definitionPage(bank, bankName);
+    const QString label = bankLabel(bankName);
+    const jet::DefinitionPage header = definitionPage(bank, label);
     if (header.version != jet::Version::Jet4)
-        throw BankError(QStringLiteral("Bank file %1 is %2; the bank must be a Jet 4 (Access 2000-2003) database")
-                            .arg(bankName, versionName(header.version)));
+        throw BankError(QStringLiteral("%1 is %2; the bank must be a Jet 4 (Access 2000-2003) database")
+                            .arg(label, versionName(header.version)));
+    if (header.kind == jet::FileKind::Workgroup)
+        throw BankError(QStringLiteral("%1 is a workgroup file (\"Jet System DB\"); the bank must be a "
+                                       "\"Standard Jet DB\" database").arg(label));
     if (!header.password.isEmpty() && header.password != settings.value(QStringLiteral("Jet OLEDB:Database Password")))
-        throw BankError(QStringLiteral("Bank file %1: the database password is wrong").arg(bankName));
+        throw BankError(QStringLiteral("%1: the database password is wrong").arg(label));
 
     checkAccount(workgroup, workgroupName, database->m_userId);
 
-    database->m_image = std::make_unique<MdbImage>(bank, bankName);
+    database->m_image = std::make_unique<MdbImage>(bank, label);
     database->readCatalog();
     return database;
 }
@@ -208,12 +226,24 @@ std::shared_ptr<const ResultSet> JetDatabase::table(const QString &name)
         return cached.value();
     const auto found = m_catalogIndex.constFind(key);
     if (found == m_catalogIndex.cend())
-        throw BankError(QStringLiteral("Table '%1' not found in %2").arg(name, m_fileName));
+        throw BankError(QStringLiteral("Table '%1' not found in %2").arg(name, m_image->fileName()));
     const CatalogEntry &entry = m_catalog[found.value()];
     TableReader reader(*m_image, entry.name, entry.definitionPage);
     auto result = std::make_shared<const ResultSet>(reader.readAll());
     m_tables.insert(key, result);
     return result;
+}
+
+QStringList JetDatabase::columnNames(const QString &name)
+{
+    const QString key = name.toLower();
+    if (const auto cached = m_tables.constFind(key); cached != m_tables.cend())
+        return cached.value()->columns;
+    const auto found = m_catalogIndex.constFind(key);
+    if (found == m_catalogIndex.cend())
+        throw BankError(QStringLiteral("Table '%1' not found in %2").arg(name, m_image->fileName()));
+    const CatalogEntry &entry = m_catalog[found.value()];
+    return TableReader(*m_image, entry.name, entry.definitionPage).columnNames();
 }
 
 ResultSet JetDatabase::query(const QString &statement)

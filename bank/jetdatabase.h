@@ -45,6 +45,9 @@ public:
     // such table (name ignoring case) or its pages are damaged.
     [[nodiscard]] std::shared_ptr<const ResultSet> table(const QString &name);
 
+    // The columns of a table, read from its definition only. Throws BankError like table().
+    [[nodiscard]] QStringList columnNames(const QString &table);
+
     // Runs one SELECT statement (see SqlStatement).
     [[nodiscard]] ResultSet query(const QString &statement);
 

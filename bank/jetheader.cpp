@@ -4,56 +4,15 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
 
 namespace jet {
 namespace {
 
-constexpr qsizetype kVersionOffset = 0x14;
-constexpr qsizetype kSignatureOffset = 0x04;
-constexpr qsizetype kMaskedOffset = 0x18;
-constexpr qsizetype kJet4MaskedLength = 128;
-constexpr qsizetype kJet3MaskedLength = 126;
-constexpr qsizetype kPageEncodingKeyOffset = 0x3E;
-constexpr qsizetype kPasswordOffset = 0x42;
-constexpr qsizetype kJet4PasswordBytes = 40;  // 20 UCS-2 characters
-constexpr qsizetype kJet3PasswordBytes = 20;  // 20 single-byte characters
-constexpr qsizetype kCreationDateOffset = 0x72;
-
-constexpr std::array<unsigned char, 4> kHeaderKey = {0xC7, 0xDA, 0x39, 0x6B};
+using namespace definitionpage;
 
 QByteArrayView headerKey()
 {
-    return {reinterpret_cast<const char *>(kHeaderKey.data()), qsizetype(kHeaderKey.size())};
-}
-
-std::uint32_t getU32(const QByteArray &bytes, qsizetype offset)
-{
-    Q_ASSERT(offset + 4 <= bytes.size());
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[offset + i]);
-    return value;
-}
-
-double getDouble(const QByteArray &bytes, qsizetype offset)
-{
-    Q_ASSERT(offset + 8 <= bytes.size());
-    std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i)
-        bits = (bits << 8) | static_cast<std::uint8_t>(bytes[offset + i]);
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-void putDouble(QByteArray &bytes, qsizetype offset, double value)
-{
-    Q_ASSERT(offset + 8 <= bytes.size());
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 8; ++i)
-        bytes[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return {reinterpret_cast<const char *>(kHeaderKey), qsizetype(sizeof kHeaderKey)};
 }
 
 // The creation date, truncated to a 32-bit integer, little-endian: the second password mask.
@@ -67,21 +26,26 @@ std::array<std::uint8_t, 4> dateMask(double creationDate)
             std::uint8_t(bits >> 24)};
 }
 
-Version versionOf(QByteArrayView page0, const QString &fileName)
+Version versionOf(QByteArrayView page0, const QString &fileName, FileKind &kind)
 {
     if (page0.size() < kMaskedOffset + kJet4MaskedLength)
         throw BankError(QStringLiteral("%1: not a Jet database (only %2 bytes)")
                             .arg(fileName).arg(page0.size()));
-    const auto signature = page0.sliced(kSignatureOffset, 16);
-    const bool jet = signature == QByteArrayView("Standard Jet DB\0", 16);
-    const bool ace = signature == QByteArrayView("Standard ACE DB\0", 16);
-    if (page0[0] != 0 || (!jet && !ace))
-        throw BankError(QStringLiteral("%1: not a Jet database (no \"Standard Jet DB\" "
+    const auto signature = page0.sliced(kSignatureOffset, kSignatureLength);
+    const bool jet = signature == QByteArrayView(signatureBytes(FileKind::Database));
+    const bool ace = signature == QByteArrayView(kAceSignature, kSignatureLength);
+    const bool system = signature == QByteArrayView(signatureBytes(FileKind::Workgroup));
+    if (std::uint8_t(page0[0]) != kDefinitionPageType || (!jet && !ace && !system))
+        throw BankError(QStringLiteral("%1: not a Jet database (no \"Standard Jet DB\" or \"Jet System DB\" "
                                        "definition page)").arg(fileName));
+    kind = system ? FileKind::Workgroup : FileKind::Database;
     const auto code = static_cast<std::uint8_t>(page0[kVersionOffset]);
-    const Version version = code == 0 ? Version::Jet3 : code == 1 ? Version::Jet4 : Version::Ace;
+    const Version version = code == kJet3 ? Version::Jet3 : code == kJet4 ? Version::Jet4 : Version::Ace;
     if (ace && version != Version::Ace)
         throw BankError(QStringLiteral("%1: not a Jet database (\"Standard ACE DB\" with "
+                                       "engine version %2)").arg(fileName).arg(code));
+    if (system && version == Version::Ace)
+        throw BankError(QStringLiteral("%1: not a Jet database (\"Jet System DB\" with "
                                        "engine version %2)").arg(fileName).arg(code));
     const qsizetype pageSize = version == Version::Jet3 ? kJet3PageSize : kJet4PageSize;
     if (page0.size() < pageSize)
@@ -119,14 +83,14 @@ void rc4Xor(QByteArrayView key, char *data, qsizetype length)
 DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName)
 {
     DefinitionPage result;
-    result.version = versionOf(page0, fileName);
+    result.version = versionOf(page0, fileName, result.kind);
 
     const qsizetype maskedLength =
         result.version == Version::Jet3 ? kJet3MaskedLength : kJet4MaskedLength;
     QByteArray header = page0.first(kMaskedOffset + kJet4MaskedLength).toByteArray();
     rc4Xor(headerKey(), header.data() + kMaskedOffset, maskedLength);
 
-    result.pageEncodingKey = getU32(header, kPageEncodingKeyOffset);
+    result.pageEncodingKey = get32(header, kPageEncodingKeyOffset);
 
     if (result.version == Version::Jet3) {
         // Jet 3 keeps up to 20 single-byte characters and no date mask.
@@ -136,7 +100,7 @@ DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName)
         return result;
     }
 
-    result.creationDate = getDouble(header, kCreationDateOffset);
+    result.creationDate = jet::getDouble(header, kCreationDateOffset);
     const auto mask = dateMask(result.creationDate);
     QString password;
     for (qsizetype i = 0; i < kJet4PasswordBytes; i += 2) {
@@ -151,6 +115,13 @@ DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName)
     return result;
 }
 
+QByteArray signatureBytes(FileKind kind)
+{
+    QByteArray bytes(kind == FileKind::Workgroup ? kWorkgroupSignature : kDatabaseSignature);
+    bytes.resize(kSignatureLength, '\0');
+    return bytes;
+}
+
 void writeDefinitionPage(QByteArray &page0, const QString &password, double creationDate)
 {
     if (page0.size() < kJet4PageSize)
@@ -161,7 +132,7 @@ void writeDefinitionPage(QByteArray &page0, const QString &password, double crea
         throw BankError(QStringLiteral("database password of %1 characters, at most %2 allowed")
                             .arg(password.size()).arg(kJet4PasswordBytes / 2));
 
-    putDouble(page0, kCreationDateOffset, creationDate);
+    jet::putDouble(page0, kCreationDateOffset, creationDate);
     const auto mask = dateMask(creationDate);
     for (qsizetype i = 0; i < kJet4PasswordBytes; i += 2) {
         const char16_t unit = i / 2 < password.size() ? password[i / 2].unicode() : 0;

@@ -4,31 +4,21 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "jetformat.h"
+
 #include <cstdint>
 
-// The Jet database definition page (page 0).
-//
-//   0x00        page type 0x00
-//   0x04..0x13  "Standard Jet DB" and a zero byte ("Standard ACE DB" for later engines)
-//   0x14        engine version: 0x00 Jet 3, 0x01 Jet 4, 0x02 and up ACE
-//   0x18..0x97  128 bytes masked with the RC4 key stream of the key C7 DA 39 6B
-//               (Jet 4; Jet 3 masks fewer bytes and keeps the password elsewhere)
-// Within the unmasked Jet 4 bytes:
-//   0x3C        code page (unused by Jet 4)
-//   0x3E        page-encoding key (0: pages after page 0 are stored in the clear)
-//   0x42..0x69  database password, UCS-2 LE, zero-padded, XORed byte by byte with the
-//               4 little-endian bytes of the creation date truncated to a 32-bit integer
-//   0x6E        default sort order
-//   0x72        creation date, IEEE double, days since 1899-12-30
+// Reading and writing the Jet database definition page (page 0); its layout is in jetformat.h.
 namespace jet {
-
-inline constexpr int kJet4PageSize = 4096;
-inline constexpr int kJet3PageSize = 2048;
 
 enum class Version { Jet3, Jet4, Ace, Unknown };
 
+// What the signature says the file is.
+enum class FileKind { Database, Workgroup };
+
 struct DefinitionPage {
     Version version = Version::Unknown;
+    FileKind kind = FileKind::Database;
     QString password;          // empty: the database has no password
     double creationDate = 0;   // days since 1899-12-30
     std::uint32_t pageEncodingKey = 0;
@@ -36,6 +26,9 @@ struct DefinitionPage {
 
 // Reads page 0. Throws BankError (naming `fileName`) when the bytes are not a Jet database.
 [[nodiscard]] DefinitionPage readDefinitionPage(QByteArrayView page0, const QString &fileName);
+
+// The 16 signature bytes of a file of that kind, zero-padded.
+[[nodiscard]] QByteArray signatureBytes(FileKind kind);
 
 // Writes the password and the creation date into an unmasked Jet 4 page 0 image and masks
 // the 128 bytes, so that readDefinitionPage gives them back. `page0` holds kJet4PageSize

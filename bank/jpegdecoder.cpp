@@ -10,7 +10,7 @@
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return. It jumps back
-// to decode(), which turns the message into an exception outside the library's frames.
+// to decodeRgb(), and decode() turns the message into an exception outside the library's frames.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -29,6 +29,46 @@ void ignoreMessage(j_common_ptr) {}
 // Pictures larger than this are refused before any memory is allocated for them.
 constexpr JDIMENSION kMaxSide = 8192;
 
+enum class Outcome { Decoded, Unreadable, TooLarge };
+
+// Runs libjpeg between setjmp and a possible longjmp. Its own locals are plain C data and
+// it owns no object with a destructor, so the jump skips nothing; the picture goes into the
+// caller's objects, which the jump does not touch.
+Outcome decodeRgb(const unsigned char *jpeg, unsigned long size, ErrorManager &errors, DecodedJpeg &result)
+{
+    jpeg_decompress_struct info{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = errorExit;
+    errors.base.output_message = ignoreMessage;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return Outcome::Unreadable;
+    }
+
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, jpeg, size);
+    jpeg_read_header(&info, TRUE);
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
+        result.width = static_cast<int>(info.image_width);
+        result.height = static_cast<int>(info.image_height);
+        jpeg_destroy_decompress(&info);
+        return Outcome::TooLarge;
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+
+    result.width = static_cast<int>(info.output_width);
+    result.height = static_cast<int>(info.output_height);
+    result.rgb.resize(qsizetype(result.width) * 3 * result.height);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(result.rgb.data()) + std::size_t(result.width) * 3 * info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return Outcome::Decoded;
+}
+
 } // namespace
 
 DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
@@ -36,40 +76,17 @@ DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
     if (jpeg.isEmpty())
         throw BankError(QStringLiteral("%1: the picture is empty, not a JPEG image").arg(what));
 
-    jpeg_decompress_struct info{};
     ErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = errorExit;
-    errors.base.output_message = ignoreMessage;
-
-    DecodedJpeg result;  // declared before setjmp: only touched after the jump by its destructor
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        throw BankError(QStringLiteral("%1: not a readable JPEG image (%2)")
-                            .arg(what, QString::fromLocal8Bit(errors.message)));
-    }
-
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(jpeg.data()),
-                 static_cast<unsigned long>(jpeg.size()));
-    jpeg_read_header(&info, TRUE);
-    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
-        jpeg_destroy_decompress(&info);
+    DecodedJpeg result;
+    switch (decodeRgb(reinterpret_cast<const unsigned char *>(jpeg.data()), static_cast<unsigned long>(jpeg.size()),
+                      errors, result)) {
+    case Outcome::Decoded:
+        return result;
+    case Outcome::TooLarge:
         throw BankError(QStringLiteral("%1: picture of %2 x %3 pixels is too large")
-                            .arg(what).arg(info.image_width).arg(info.image_height));
+                            .arg(what).arg(result.width).arg(result.height));
+    case Outcome::Unreadable:
+        break;
     }
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-
-    result.width = static_cast<int>(info.output_width);
-    result.height = static_cast<int>(info.output_height);
-    const qsizetype stride = qsizetype(result.width) * 3;
-    result.rgb.resize(stride * result.height);
-    while (info.output_scanline < info.output_height) {
-        auto *row = reinterpret_cast<JSAMPLE *>(result.rgb.data() + stride * info.output_scanline);
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return result;
+    throw BankError(QStringLiteral("%1: not a readable JPEG image (%2)").arg(what, QString::fromLocal8Bit(errors.message)));
 }

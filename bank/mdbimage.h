@@ -30,8 +30,27 @@ public:
     // next libmdb call that reads a spare page.
     [[nodiscard]] QByteArrayView page(quint32 number) const;
 
+    // The data page `number` read into libmdb's page buffer, where mdb_crack_row works;
+    // false when it lies beyond the end of the file.
+    [[nodiscard]] bool loadPage(quint32 number) const;
+
 private:
     QByteArray m_bytes;
     QString m_fileName;
     MdbHandle *m_handle = nullptr;
+};
+
+// libmdb reports what it finds odd in a file on the standard error stream and goes on. The
+// bank layer checks what matters itself and turns it into a BankError; while one of these
+// lives, the library's own remarks are dropped, so that none reaches the trainee's terminal.
+// Nested guards share the outermost one. Set DRVQ_LIBRARY_OUTPUT=1 to see the remarks.
+class QuietLibrary {
+public:
+    QuietLibrary();
+    ~QuietLibrary();
+    QuietLibrary(const QuietLibrary &) = delete;
+    QuietLibrary &operator=(const QuietLibrary &) = delete;
+
+private:
+    int m_savedStderr = -1;
 };

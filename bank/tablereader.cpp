@@ -1,6 +1,7 @@
 #include "tablereader.h"
 
 #include "bankerror.h"
+#include "jetformat.h"
 #include "mdbimage.h"
 
 #include <QSet>
@@ -9,93 +10,22 @@
 
 namespace {
 
-// Row offsets on a data page keep flags in their top bits; the offset is the low 13 bits.
-constexpr unsigned kRowOffsetMask = 0x1FFF;
+using namespace jet;
 
-// Table definition page (TDEF), the fields checked before libmdb reads it:
-//   0x00  page type 0x02
-//   Jet 4: 0x2B variable column count (2), 0x2D column count (2), 0x33 real index count (4)
-//   Jet 3: 0x17 variable column count (2), 0x19 column count (2), 0x1F real index count (4)
-constexpr quint8 kTableDefinitionPageType = 0x02;
-constexpr int kJet4ColumnCountOffset = 0x2D;
-constexpr int kJet4RealIndexCountOffset = 0x33;
-constexpr int kJet3ColumnCountOffset = 0x19;
-constexpr int kJet3RealIndexCountOffset = 0x1F;
-// Jet keeps at most 255 columns and 32 indexes per table; libmdb trusts the counts.
-constexpr quint32 kMaxColumns = 256;
-constexpr quint32 kMaxRealIndexes = 256;
+// A message lists this many damaged pages at most.
+constexpr int kListedPages = 10;
 
-// Long-value pointer in a Memo or OLE Object field (12 bytes):
-//   0  length (low 30 bits) with flags 0x80000000 "data follows inline",
-//      0x40000000 "one long-value row", neither "a chain of long-value rows"
-//   4  page << 8 | row of the first long-value row
-//   8  unused
-// A chain row starts with the 4-byte page << 8 | row of the next row (0 ends the chain).
-constexpr int kLongValuePointerSize = 12;
-constexpr quint32 kLongValueInline = 0x80000000u;
-constexpr quint32 kLongValueSingleRow = 0x40000000u;
-constexpr quint32 kLongValueLengthMask = 0x3FFFFFFFu;
-constexpr quint8 kDataPageType = 0x01;
-
-quint16 getU16(const unsigned char *bytes)
-{
-    return quint16(bytes[0] | (bytes[1] << 8));
-}
-
-quint32 getU32(const unsigned char *bytes)
-{
-    return quint32(bytes[0]) | (quint32(bytes[1]) << 8) | (quint32(bytes[2]) << 16) | (quint32(bytes[3]) << 24);
-}
-
-quint64 getU64(const unsigned char *bytes)
-{
-    return quint64(getU32(bytes)) | (quint64(getU32(bytes + 4)) << 32);
-}
-
-// Bounds-checked reads from a page.
-bool getU16(QByteArrayView page, qsizetype offset, quint16 &value)
-{
-    if (offset < 0 || offset + 2 > page.size())
-        return false;
-    value = getU16(reinterpret_cast<const unsigned char *>(page.data()) + offset);
-    return true;
-}
-
-bool getU32(QByteArrayView page, qsizetype offset, quint32 &value)
-{
-    if (offset < 0 || offset + 4 > page.size())
-        return false;
-    value = getU32(reinterpret_cast<const unsigned char *>(page.data()) + offset);
-    return true;
-}
-
-double getDouble(const unsigned char *bytes)
-{
-    const quint64 bits = getU64(bytes);
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-float getFloat(const unsigned char *bytes)
-{
-    const quint32 bits = getU32(bytes);
-    float value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-// Jet 4 text: UCS-2 little-endian, or "compressed" when it starts with FF FE: then single
-// bytes stand for U+0000-U+00FF and a 00 byte switches between single bytes and UCS-2 pairs.
+// Jet 4 text (see jetformat.h), read as libmdb reads it: a 00 byte switches mode where a
+// character would start.
 QString decodeJet4Text(const unsigned char *bytes, qsizetype size)
 {
-    if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        QString text(size - 2, Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (size >= 2 && bytes[0] == text::kCompressedMarker0 && bytes[1] == text::kCompressedMarker1) {
+        QString decoded(size - 2, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(decoded.data());
         qsizetype length = 0;
         bool compressed = true;
         for (qsizetype i = 2; i < size;) {
-            if (bytes[i] == 0) {
+            if (bytes[i] == text::kModeSwitch) {
                 compressed = !compressed;
                 ++i;
             } else if (compressed) {
@@ -107,14 +37,14 @@ QString decodeJet4Text(const unsigned char *bytes, qsizetype size)
                 break;
             }
         }
-        text.truncate(length);
-        return text;
+        decoded.truncate(length);
+        return decoded;
     }
-    QString text(size / 2, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    QString decoded(size / 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(decoded.data());
     for (qsizetype i = 0; i < size / 2; ++i)
         out[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    return text;
+    return decoded;
 }
 
 // The number of bytes a fixed-size type occupies in a row.
@@ -138,8 +68,9 @@ int fixedWidth(int type)
 } // namespace
 
 TableReader::TableReader(MdbImage &image, const QString &tableName, quint32 definitionPage)
-    : m_image(image), m_tableName(tableName)
+    : m_image(image), m_tableName(tableName), m_definitionPage(definitionPage)
 {
+    const QuietLibrary quiet;
     checkDefinitionPage(definitionPage);
 
     m_entry.mdb = image.handle();
@@ -149,7 +80,7 @@ TableReader::TableReader(MdbImage &image, const QString &tableName, quint32 defi
     std::memcpy(m_entry.object_name, name.constData(), std::size_t(name.size()));
 
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1: table '%2' (definition page %3): %4")
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
                              .arg(image.fileName(), tableName).arg(definitionPage).arg(problem));
     };
     m_table.reset(mdb_read_table(&m_entry));
@@ -172,7 +103,7 @@ TableReader::~TableReader() = default;
 void TableReader::checkDefinitionPage(quint32 definitionPage) const
 {
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1: table '%2' (definition page %3): %4")
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
                              .arg(m_image.fileName(), m_tableName).arg(definitionPage).arg(problem));
     };
     const QByteArrayView page = m_image.page(definitionPage);
@@ -181,15 +112,14 @@ void TableReader::checkDefinitionPage(quint32 definitionPage) const
     if (quint8(page[0]) != kTableDefinitionPageType)
         throw fail(QStringLiteral("the page is no table definition (type %1)").arg(quint8(page[0])));
     const bool jet3 = m_image.isJet3();
-    quint16 columns = 0;
-    quint32 realIndexes = 0;
-    if (!getU16(page, jet3 ? kJet3ColumnCountOffset : kJet4ColumnCountOffset, columns)
-        || !getU32(page, jet3 ? kJet3RealIndexCountOffset : kJet4RealIndexCountOffset, realIndexes))
+    const auto columns = read16(page, jet3 ? tdef::kJet3ColumnCountOffset : tdef::kJet4ColumnCountOffset);
+    const auto realIndexes = read32(page, jet3 ? tdef::kJet3RealIndexCountOffset : tdef::kJet4RealIndexCountOffset);
+    if (!columns || !realIndexes)
         throw fail(QStringLiteral("the page is cut short"));
-    if (columns > kMaxColumns)
-        throw fail(QStringLiteral("%1 columns, more than a table can hold").arg(columns));
-    if (realIndexes > kMaxRealIndexes)
-        throw fail(QStringLiteral("%1 indexes, more than a table can hold").arg(realIndexes));
+    if (*columns > tdef::kMaxColumns)
+        throw fail(QStringLiteral("%1 columns, more than a table can hold").arg(*columns));
+    if (*realIndexes > tdef::kMaxRealIndexes)
+        throw fail(QStringLiteral("%1 indexes, more than a table can hold").arg(*realIndexes));
 }
 
 ResultSet TableReader::readAll(const std::vector<int> *wanted)
@@ -220,26 +150,125 @@ ResultSet TableReader::readAll(const std::vector<int> *wanted)
             throw BankError(QStringLiteral("%1: table '%2' has no column %3").arg(m_image.fileName(), m_tableName).arg(index));
     }
 
-    MdbHandle *mdb = m_image.handle();
+    const std::vector<quint32> pages = dataPages();
     std::vector<MdbField> fields(columnCount);
     // The stored row count is a hint only; a damaged one must not reserve gigabytes.
-    result.rows.reserve(std::min<std::size_t>(m_table->num_rows, std::size_t(m_image.pageCount()) * 64));
-    mdb_rewind_table(m_table.get());
-    while (mdb_fetch_row(m_table.get())) {
-        // mdb_fetch_row has just accepted row cur_row - 1 of the page in pg_buf; split it
-        // again to learn which fields are null, something its unbound result does not keep.
-        int start = 0;
-        size_t size = 0;
-        if (m_table->cur_row == 0 || mdb_find_row(mdb, int(m_table->cur_row - 1), &start, &size) != 0)
-            continue;
-        if (mdb_crack_row(m_table.get(), int(unsigned(start) & kRowOffsetMask), size, fields.data()) < 0)
-            continue;
-        std::vector<Cell> row(columnCount);
-        for (int index : *wanted)
-            row[std::size_t(index)] = readField(fields[std::size_t(index)], *columns[std::size_t(index)]);
-        result.rows.push_back(std::move(row));
-    }
+    result.rows.reserve(std::min<std::size_t>(m_table->num_rows, pages.size() * 256));
+    const QuietLibrary quiet;
+    for (const quint32 page : pages)
+        readPage(page, *wanted, columns, fields, result);
+    m_row = -1;
     return result;
+}
+
+// The pages the usage map names, each checked to be a data page of this table. libmdb
+// would only warn about a page that is not and read on without its rows.
+std::vector<quint32> TableReader::dataPages() const
+{
+    const QByteArrayView map(reinterpret_cast<const char *>(m_table->usage_map), qsizetype(m_table->map_sz));
+    const quint32 pageCount = m_image.pageCount();
+    auto mapFail = [&](const QString &problem) {
+        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: the page usage map %4")
+                             .arg(m_image.fileName(), m_tableName).arg(m_definitionPage).arg(problem));
+    };
+
+    std::vector<quint32> named;
+    auto addBits = [&](QByteArrayView bits, quint64 first) {
+        for (qsizetype i = 0; i < bits.size(); ++i) {
+            const auto byte = quint8(bits[i]);
+            if (byte == 0)
+                continue;
+            for (int bit = 0; bit < 8; ++bit) {
+                if (!(byte & (1u << bit)))
+                    continue;
+                const quint64 page = first + quint64(i) * 8 + quint64(bit);
+                if (page >= pageCount)
+                    throw mapFail(QStringLiteral("names page %1, beyond the end of the file (%2 pages)").arg(page).arg(pageCount));
+                named.push_back(quint32(page));
+            }
+        }
+    };
+    if (map.isEmpty())
+        throw mapFail(QStringLiteral("is empty"));
+    if (quint8(map[0]) == usagemap::kInline) {
+        if (map.size() < usagemap::kInlineBitmapOffset)
+            throw mapFail(QStringLiteral("is cut short (%1 bytes)").arg(map.size()));
+        addBits(map.sliced(usagemap::kInlineBitmapOffset), get32(map, usagemap::kInlineStartOffset));
+    } else if (quint8(map[0]) == usagemap::kIndirect) {
+        const quint64 pagesPerBitmap = quint64(usagemap::pagesPerBitmapPage(m_image.pageSize()));
+        for (qsizetype k = 0; inRange(map, 1 + 4 * k, 4); ++k) {
+            const quint32 mapPage = get32(map, 1 + 4 * k);
+            if (mapPage == 0)
+                continue;
+            const QByteArrayView bitmap = m_image.page(mapPage);
+            if (bitmap.isEmpty() || quint8(bitmap[0]) != kUsageMapPageType)
+                throw mapFail(QStringLiteral("points to page %1, which is no usage map page").arg(mapPage));
+            addBits(bitmap.sliced(usagemap::kBitmapPageHeader), quint64(k) * pagesPerBitmap);
+        }
+    } else {
+        throw mapFail(QStringLiteral("is of unknown type %1").arg(quint8(map[0])));
+    }
+
+    QStringList wrong;
+    qsizetype wrongCount = 0;
+    for (const quint32 number : named) {
+        const QByteArrayView page = m_image.page(number);
+        const quint32 owner = read32(page, datapage::kOwnerOffset).value_or(0);
+        const bool ours = !page.isEmpty() && quint8(page[0]) == kDataPageType && owner == m_definitionPage;
+        if (ours)
+            continue;
+        if (++wrongCount <= kListedPages) {
+            wrong << (page.isEmpty() ? QStringLiteral("page %1 is cut short at the end of the file").arg(number)
+                      : quint8(page[0]) == kDataPageType
+                          ? QStringLiteral("page %1 is a data page of the table defined on page %2").arg(number).arg(owner)
+                          : QStringLiteral("page %1 is no data page (page type 0x%2)")
+                                .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0')));
+        }
+    }
+    if (wrongCount > 0) {
+        if (wrongCount > kListedPages)
+            wrong << QStringLiteral("%1 more").arg(wrongCount - kListedPages);
+        throw BankError(QStringLiteral("%1 is damaged: table '%2': its usage map names %3 %4 that %5 no data %4 of the table: %6")
+                            .arg(m_image.fileName(), m_tableName)
+                            .arg(wrongCount)
+                            .arg(wrongCount == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
+                            .arg(wrongCount == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                            .arg(wrong.join(QStringLiteral("; "))));
+    }
+    return named;
+}
+
+void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const std::vector<const MdbColumn *> &columns,
+                           std::vector<MdbField> &fields, ResultSet &result)
+{
+    m_page = page;
+    m_row = -1;
+    if (!m_image.loadPage(page))
+        damagedRow(QStringLiteral("the page cannot be read"));
+    const QByteArrayView bytes(reinterpret_cast<const char *>(m_image.handle()->pg_buf), m_image.pageSize());
+    const int rowCountOffset = m_image.rowCountOffset();
+    const quint16 rows = get16(bytes, rowCountOffset);
+    const qsizetype firstRowByte = rowCountOffset + 2 + 2 * qsizetype(rows);
+    if (firstRowByte > bytes.size())
+        damagedRow(QStringLiteral("%1 rows cannot fit the page").arg(rows));
+
+    for (int row = 0; row < rows; ++row) {
+        m_row = row;
+        quint16 start = get16(bytes, rowCountOffset + 2 + 2 * row);
+        if (start & datapage::kRowDeleted)
+            continue;
+        start &= datapage::kRowOffsetMask;
+        const quint16 end = row == 0 ? quint16(bytes.size())
+                                     : quint16(get16(bytes, rowCountOffset + 2 * row) & datapage::kRowOffsetMask);
+        if (start < firstRowByte || start >= end || end > bytes.size())
+            damagedRow(QStringLiteral("the row has no valid extent (bytes %1 to %2)").arg(start).arg(end));
+        if (mdb_crack_row(m_table.get(), start, std::size_t(end - start), fields.data()) < 0)
+            damagedRow(QStringLiteral("the row cannot be split into its fields"));
+        std::vector<Cell> cells(columns.size());
+        for (int index : wanted)
+            cells[std::size_t(index)] = readField(fields[std::size_t(index)], *columns[std::size_t(index)]);
+        result.rows.push_back(std::move(cells));
+    }
 }
 
 Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
@@ -256,6 +285,7 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
         damaged(column, QStringLiteral("the field lies outside its page"));
     const unsigned char *bytes = mdb->pg_buf + field.start;
     const int size = field.siz;
+    const QByteArrayView value(reinterpret_cast<const char *>(bytes), size);
 
     const int width = fixedWidth(column.col_type);
     if (size < width)
@@ -265,17 +295,17 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
     case MDB_BYTE:
         return qint64(bytes[0]);
     case MDB_INT:
-        return qint64(qint16(getU16(bytes)));
+        return qint64(qint16(get16(value, 0)));
     case MDB_LONGINT:
     case MDB_COMPLEX:
-        return qint64(qint32(getU32(bytes)));
+        return qint64(qint32(get32(value, 0)));
     case MDB_FLOAT:
-        return double(getFloat(bytes));
+        return double(getFloat(value, 0));
     case MDB_DOUBLE:
     case MDB_DATETIME:
-        return getDouble(bytes);
+        return getDouble(value, 0);
     case MDB_MONEY:
-        return double(qint64(getU64(bytes))) / 10000.0;
+        return double(qint64(get64(value, 0))) / 10000.0;
     case MDB_NUMERIC: {
         char *text = mdb_numeric_to_string(mdb, field.start, column.col_scale, column.col_prec);
         const QString value = QString::fromUtf8(text);
@@ -316,47 +346,46 @@ QString TableReader::decodeText(const unsigned char *bytes, qsizetype size)
 
 QByteArrayView TableReader::findRow(quint32 pageRow, const MdbColumn &column) const
 {
-    const quint32 pageNumber = pageRow >> 8;
-    const int row = int(pageRow & 0xFF);
+    const quint32 pageNumber = addressPage(pageRow);
+    const int row = addressRow(pageRow);
     const QByteArrayView page = m_image.page(pageNumber);
     if (page.isEmpty())
         damaged(column, QStringLiteral("long value on page %1 beyond the end of the file").arg(pageNumber));
     if (quint8(page[0]) != kDataPageType)
         damaged(column, QStringLiteral("long value on page %1, which is no data page").arg(pageNumber));
     const int rowCountOffset = m_image.rowCountOffset();
-    quint16 rows = 0;
-    quint16 start = 0;
-    quint16 end = quint16(page.size());
-    if (!getU16(page, rowCountOffset, rows) || row >= rows
-        || !getU16(page, rowCountOffset + 2 + row * 2, start)
-        || (row > 0 && !getU16(page, rowCountOffset + row * 2, end)))
+    const auto rows = read16(page, rowCountOffset);
+    auto start = read16(page, rowCountOffset + 2 + row * 2);
+    auto end = row == 0 ? std::optional(quint16(page.size())) : read16(page, rowCountOffset + row * 2);
+    if (!rows || row >= *rows || !start || !end)
         damaged(column, QStringLiteral("long value row %1 missing on page %2").arg(row).arg(pageNumber));
-    start &= kRowOffsetMask;
+    *start &= datapage::kRowOffsetMask;
     if (row > 0)
-        end &= kRowOffsetMask;
-    if (start > end || end > page.size())
+        *end &= datapage::kRowOffsetMask;
+    if (*start > *end || *end > page.size())
         damaged(column, QStringLiteral("long value row %1 on page %2 has no valid extent").arg(row).arg(pageNumber));
-    return page.sliced(start, end - start);
+    return page.sliced(*start, *end - *start);
 }
 
 QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, const MdbColumn &column)
 {
     if (size == 0)
         return {};
-    if (size < kLongValuePointerSize)
+    if (size < longvalue::kPointerSize)
         damaged(column, QStringLiteral("long value pointer of %1 bytes").arg(size));
-    const quint32 header = getU32(pointer);
-    const quint32 length = header & kLongValueLengthMask;
+    const QByteArrayView field(reinterpret_cast<const char *>(pointer), size);
+    const quint32 header = get32(field, longvalue::kLengthOffset);
+    const quint32 length = header & longvalue::kLengthMask;
     if (length == 0)
         return {};
-    const quint32 firstRow = getU32(pointer + 4);
+    const quint32 firstRow = get32(field, longvalue::kAddressOffset);
 
-    if (header & kLongValueInline) {
-        if (length > quint32(size - kLongValuePointerSize))
+    if (header & longvalue::kInline) {
+        if (length > quint32(size - longvalue::kPointerSize))
             damaged(column, QStringLiteral("inline long value of %1 bytes in a field of %2").arg(length).arg(size));
-        return QByteArray(reinterpret_cast<const char *>(pointer + kLongValuePointerSize), qsizetype(length));
+        return field.sliced(longvalue::kPointerSize, qsizetype(length)).toByteArray();
     }
-    if (header & kLongValueSingleRow) {
+    if (header & longvalue::kSingleRow) {
         const QByteArrayView row = findRow(firstRow, column);
         if (length > quint32(row.size()))
             damaged(column, QStringLiteral("long value of %1 bytes in a row of %2").arg(length).arg(row.size()));
@@ -372,20 +401,30 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
         if (next == 0)
             damaged(column, QStringLiteral("long value ends after %1 of %2 bytes").arg(value.size()).arg(length));
         if (visited.contains(next))
-            damaged(column, QStringLiteral("long value chain loops back to page %1 row %2").arg(next >> 8).arg(next & 0xFF));
+            damaged(column, QStringLiteral("long value chain loops back to page %1 row %2").arg(addressPage(next)).arg(addressRow(next)));
         visited.insert(next);
         const QByteArrayView row = findRow(next, column);
-        if (row.size() < 4)
+        if (row.size() < longvalue::kChainLinkSize)
             damaged(column, QStringLiteral("long value row of %1 bytes").arg(row.size()));
-        next = getU32(reinterpret_cast<const unsigned char *>(row.data()));
-        const qsizetype take = std::min<qsizetype>(row.size() - 4, qsizetype(length) - value.size());
-        value.append(row.sliced(4, take));
+        next = get32(row, 0);
+        const qsizetype take = std::min<qsizetype>(row.size() - longvalue::kChainLinkSize, qsizetype(length) - value.size());
+        value.append(row.sliced(longvalue::kChainLinkSize, take));
     }
     return value;
 }
 
+void TableReader::damagedRow(const QString &problem) const
+{
+    const QString where = m_row < 0 ? QStringLiteral("page %1").arg(m_page)
+                                    : QStringLiteral("page %1, row %2").arg(m_page).arg(m_row);
+    throw BankError(QStringLiteral("%1 is damaged: table '%2', %3: %4").arg(m_image.fileName(), m_tableName, where, problem));
+}
+
 void TableReader::damaged(const MdbColumn &column, const QString &problem) const
 {
-    throw BankError(QStringLiteral("%1: table '%2', column '%3' is damaged: %4")
-                        .arg(m_image.fileName(), m_tableName, QString::fromUtf8(column.name), problem));
+    throw BankError(QStringLiteral("%1 is damaged: table '%2', page %3, row %4, column '%5': %6")
+                        .arg(m_image.fileName(), m_tableName)
+                        .arg(m_page)
+                        .arg(m_row)
+                        .arg(QString::fromUtf8(column.name), problem));
 }

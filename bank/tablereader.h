@@ -13,9 +13,10 @@
 
 class MdbImage;
 
-// Reads one table of an MdbImage whole: libmdb walks the data pages and splits the rows,
-// this class turns each field into a Cell and reads long values (Memo, OLE Object) itself,
-// bounds-checked, so that neither a long text nor a damaged chain of pages can be truncated
+// Reads one table of an MdbImage whole. This class walks the pages of the table's usage
+// map and checks each, libmdb splits each row into its fields, and this class turns each
+// field into a Cell and reads long values (Memo, OLE Object) itself, bounds-checked, so that
+// neither a damaged page nor a long text nor a damaged chain of pages can lose rows or bytes
 // silently or loop. Internal to the bank library.
 class TableReader {
 public:
@@ -29,11 +30,17 @@ public:
     [[nodiscard]] const QStringList &columnNames() const { return m_columnNames; }
 
     // Every row in the order the pages hold them. With `wanted`, only those columns are
-    // read and the others stay null. Throws BankError for a field whose bytes are damaged.
+    // read and the others stay null. Throws BankError, naming the page and row, when a page
+    // the usage map names is no data page of this table, a row cannot be split into its
+    // fields, or a field's bytes are damaged.
     [[nodiscard]] ResultSet readAll(const std::vector<int> *wanted = nullptr);
 
 private:
     void checkDefinitionPage(quint32 definitionPage) const;
+    [[nodiscard]] std::vector<quint32> dataPages() const;
+    void readPage(quint32 page, const std::vector<int> &wanted, const std::vector<const MdbColumn *> &columns,
+                  std::vector<MdbField> &fields, ResultSet &result);
+    [[noreturn]] void damagedRow(const QString &problem) const;
     [[nodiscard]] Cell readField(const MdbField &field, const MdbColumn &column);
     [[nodiscard]] QByteArray readLongValue(const unsigned char *pointer, int size, const MdbColumn &column);
     [[nodiscard]] QByteArrayView findRow(quint32 pageRow, const MdbColumn &column) const;
@@ -42,6 +49,9 @@ private:
 
     MdbImage &m_image;
     QString m_tableName;
+    quint32 m_definitionPage = 0;
+    quint32 m_page = 0;  // the data page and row being read, for messages
+    int m_row = -1;
     MdbCatalogEntry m_entry{};
     std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> m_table{nullptr, mdb_free_tabledef};
     QStringList m_columnNames;

@@ -14,6 +14,16 @@ void TADOTable::Open()
         throw BankError(QStringLiteral("%1: no connection").arg(objectName()));
     if (TableName.trimmed().isEmpty())
         throw BankError(QStringLiteral("%1: no table name").arg(objectName()));
+    JetDatabase &database = Connection->database();
+    const std::shared_ptr<const ResultSet> table = database.table(TableName);
+    QStringList missing;
+    for (const QString &field : std::as_const(PersistentFields)) {
+        if (table->columnIndex(field) < 0)
+            missing << QStringLiteral("'%1'").arg(field);
+    }
+    if (!missing.isEmpty())
+        throw BankError(QStringLiteral("%1: Bank file %2: table '%3' has no column %4")
+                            .arg(objectName(), database.fileName(), TableName, missing.join(QStringLiteral(", "))));
     // A copy of the rows: the table stays usable when the connection closes or reconnects.
-    setResult(*Connection->database().table(TableName));
+    setResult(*table);
 }

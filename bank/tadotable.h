@@ -10,6 +10,9 @@ public:
     explicit TADOTable(QObject *parent = nullptr);
 
     QString TableName;
+    // Columns the dataset's persistent fields stand on: Open refuses a table without them,
+    // naming every one that is missing, so that a bank lacking them fails when it opens.
+    QStringList PersistentFields;
 
     void Open();  // connects Connection when closed
 };

@@ -19,6 +19,7 @@ TDm::TDm(QObject *parent)
     ado_biaozhi->setObjectName(QStringLiteral("ado_biaozhi"));
     ado_biaozhi->Connection = ADOConnection1;
     ado_biaozhi->TableName = QStringLiteral("biaozhi");
+    ado_biaozhi->PersistentFields = {QStringLiteral("filename"), QStringLiteral("files")};
     Dm = this;
 }
 

@@ -1,5 +1,7 @@
 #include "textscramble.h"
 
+#include "bankerror.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -28,14 +30,30 @@ QByteArray ScrambleText(QByteArrayView plain, std::uint8_t key)
     return DescrambleText(plain, key);
 }
 
+namespace {
+
+// Qt converts GBK through ICU or iconv; a build without either has no such converter and
+// would turn every text into nothing. That is found once and said plainly.
+void checkGbkConverters()
+{
+    static const bool available = QStringEncoder("GBK").isValid() && QStringDecoder("GBK").isValid();
+    if (!available)
+        throw BankError(QStringLiteral("This Qt build has no GBK (code page 936) text converter; "
+                                       "the bank's texts cannot be read or written"));
+}
+
+} // namespace
+
 QByteArray toGbk(QStringView text)
 {
+    checkGbkConverters();
     QStringEncoder encoder("GBK");
     return encoder.encode(text);
 }
 
 QString fromGbk(QByteArrayView bytes)
 {
+    checkGbkConverters();
     QStringDecoder decoder("GBK");
     return decoder.decode(bytes);
 }

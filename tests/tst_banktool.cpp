@@ -6,6 +6,9 @@
 
 #include "bankerror.h"
 #include "connectionstring.h"
+#include "textcodec.h"
+
+#include "conformance/stricttext.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,9 +85,48 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString cellOf(const jet4::Value &value)
+{
+    if (const auto *number = std::get_if<std::int32_t>(&value))
+        return QString::number(*number);
+    if (const auto *text = std::get_if<QString>(&value))
+        return *text;
+    return {};
+}
+
 QString tool()
 {
     return QStringLiteral(DRVQ_BUILD_DIR "/drvq-bank");
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool(), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("drvq-bank did not finish");
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Writes a bank whose tables are the given ones, with the trainer's password and workgroup.
+void writeBank(const QString &folder, std::vector<jet4::Table> tables)
+{
+    jet4::Database database;
+    database.password = DatabasePassword;
+    database.tables = std::move(tables);
+    QVERIFY(QDir().mkpath(folder));
+    QFile bank(QDir(folder).filePath(DatabaseFileName));
+    QVERIFY(bank.open(QIODevice::WriteOnly));
+    bank.write(jet4::writeDatabase(database));
+    QFile workgroup(QDir(folder).filePath(WorkgroupFileName));
+    QVERIFY(workgroup.open(QIODevice::WriteOnly));
+    workgroup.write(jet4::writeDatabase(BankBuilder::workgroupDatabase(45000.5)));
 }
 
 } // namespace
@@ -211,6 +253,131 @@ private slots:
         const QStringList problems = BankCheck::problems(content, BankReader::read(dat, true));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QVERIFY(content.questions.size() >= 100);
+    }
+
+    void checkListsEveryMissingTableAndColumn()
+    {
+        QTemporaryDir dir;
+        using T = jet4::ColumnType;
+        writeBank(dir.path(), {{QStringLiteral("choose"), {{QStringLiteral("tid"), T::LongInteger, 0},
+                                                           {QStringLiteral("Timu"), T::Memo, 0}}, {}, false},
+                               {QStringLiteral("tzhishidian"), {{QStringLiteral("RECNO"), T::Text, 10},
+                                                                {QStringLiteral("keyword"), T::Text, 255},
+                                                                {QStringLiteral("knowledge"), T::Memo, 0}}, {}, false}});
+        const ToolRun run = runTool({QStringLiteral("check"), dir.path()});
+        QCOMPARE(run.exitCode, 1);
+        const QString out = QString::fromUtf8(run.out);
+        for (const char *column : {"ANSWER_A", "ANSWER_B", "ANSWER_C", "ANSWER_D", "ANALYSIS", "ZHISHIDIAN", "Key", "Score", "biaozhi"})
+            QVERIFY2(out.contains(QStringLiteral("table 'choose' has no column '%1'").arg(QLatin1String(column))), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("table 'tzhishidian' has no column 'knowladge'")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("has no table 'biaozhi'")), qPrintable(out));
+        QVERIFY2(!out.contains(QStringLiteral("'recno'")) && !out.contains(QStringLiteral("'tid'")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("11 problems")), qPrintable(out));
+    }
+
+    // Two table pages zeroed, as a torn write leaves them: the bank is reported damaged,
+    // naming file, table and pages, and no library talks on the terminal.
+    void checkReportsADamagedBank()
+    {
+        QTemporaryDir dir;
+        BankBuilder::write(sampleContent(), dir.path());
+        const QString path = QDir(dir.path()).filePath(DatabaseFileName);
+        QByteArray bank = fileBytes(path);
+        int zeroed = 0;
+        for (qsizetype page = 3; page < bank.size() / 4096 && zeroed < 2; ++page) {
+            const qsizetype base = page * 4096;
+            // The data pages of choose, the first user table: its definition is page 6.
+            if (bank[base] == 0x01 && bank.mid(base + 4, 4) == QByteArray("\x06\0\0\0", 4)) {
+                bank.replace(base, 4096, QByteArray(4096, '\0'));
+                ++zeroed;
+            }
+        }
+        QCOMPARE(zeroed, 2);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bank);
+        file.close();
+
+        const ToolRun run = runTool({QStringLiteral("check"), dir.path()});
+        QCOMPARE(run.exitCode, 1);
+        const QString out = QString::fromUtf8(run.out);
+        QVERIFY2(out.contains(QStringLiteral("Bank file %1 is damaged: table 'choose'").arg(path)), qPrintable(out));
+        QVERIFY2(out.count(QStringLiteral("is no data page (page type 0x00)")) == 2, qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("the trainer cannot use this bank; 1 problem")), qPrintable(out));
+        QCOMPARE(run.err, QByteArray());
+    }
+
+    void buildRefusesABankTheTrainerCannotUse()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("src"));
+        BankContent content = sampleContent();
+        content.questions.resize(99);
+        content.questions[0].Key = QStringLiteral("D");
+        content.signs.push_back({QStringLiteral("broken.jpg"), QByteArray("\xFF\xD8 not really"), 0});
+        BankSource::write(content, source);
+        const QString dat = dir.filePath(QStringLiteral("Dat"));
+
+        ToolRun run = runTool({QStringLiteral("build"), source, dat});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("error: choose: 99 distinct questions"), run.err.constData());
+        QVERIFY2(run.err.contains("error: sign picture \"broken.jpg\""), run.err.constData());
+        QVERIFY2(run.err.contains("warning: question tid 1000: key \"D\""), run.err.constData());
+        QVERIFY(!QFileInfo::exists(dat));
+
+        run = runTool({QStringLiteral("build"), source, dat, QStringLiteral("--force")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains("warning: choose: 99 distinct questions"), run.err.constData());
+        QCOMPARE(BankReader::read(dat).questions.size(), std::size_t(99));
+    }
+
+    void buildWritesABankWithWarnings()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("src"));
+        BankContent content = sampleContent();
+        content.questions[3].biaozhi = QStringLiteral("nowhere.jpg");
+        BankSource::write(content, source);
+        const ToolRun run = runTool({QStringLiteral("build"), source, dir.filePath(QStringLiteral("Dat"))});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains("warning: question tid 979: sign picture \"nowhere.jpg\" is not in biaozhi"), run.err.constData());
+        QCOMPARE(BankReader::read(dir.filePath(QStringLiteral("Dat"))).questions.size(), std::size_t(120));
+    }
+
+    void helpAndVersionGoToStandardOutput()
+    {
+        ToolRun run = runTool({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("usage: drvq-bank build"));
+        QVERIFY(run.err.isEmpty());
+        run = runTool({QStringLiteral("--version")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith("drvq-bank " DRVQ_PROJECT_VERSION), run.out.constData());
+        QCOMPARE(runTool({QStringLiteral("frobnicate")}).exitCode, 2);
+    }
+
+    // Every text the sample bank stores reads the same under the strict rule for compressed
+    // text (each 00 byte a mode switch) as under the lenient one.
+    void sampleBankTextsReadAlikeUnderTheStrictRule()
+    {
+        const BankContent content = BankSource::read(QStringLiteral(DRVQ_SOURCE_DIR "/data"), {QStringLiteral(DRVQ_BUILD_DIR "/signs")});
+        const jet4::Database database = BankBuilder::bankDatabase(content, 45000.5);
+        int texts = 0;
+        QStringList disagreements;
+        for (const jet4::Table &table : database.tables) {
+            for (const jet4::Row &row : table.rows) {
+                for (std::size_t c = 0; c < row.size(); ++c) {
+                    const auto *text = std::get_if<QString>(&row[c]);
+                    if (!text)
+                        continue;
+                    ++texts;
+                    if (strictJetText(jet4::TextCodec::encode(*text, true)) != *text)
+                        disagreements << QStringLiteral("%1 row %2 column %3").arg(table.name, cellOf(row[0]), table.columns[c].name);
+                }
+            }
+        }
+        QVERIFY(texts > 1000);
+        QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(u'\n')));
     }
 };
 

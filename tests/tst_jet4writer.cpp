@@ -2,6 +2,8 @@
 #include "jetheader.h"
 #include "textcodec.h"
 
+#include "conformance/stricttext.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -441,6 +443,79 @@ private slots:
         }
     }
 
+    // Texts of a bank that mixes Chinese with short runs of digits and Latin letters, and
+    // characters whose low byte is 00: every stored form reads the same under the strict
+    // rule (each 00 byte a mode switch) as under libmdb's.
+    void mixedTextsReadAlikeUnderTheStrictRule()
+    {
+        const QString chinese = QStringLiteral("一丁七万丈三上下不与专且世业东丝两严丧个中丰串临为主举久么义之乌乎乏乐");
+        const QString ascii = QStringLiteral("0123456789ABCabcxyz .,;:()-/");
+        std::uint32_t x = 88172645u;
+        auto next = [&x](std::uint32_t bound) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            return int(x % bound);
+        };
+        Table table{"mixed", {{"ID", ColumnType::LongInteger, 0}, {"S", ColumnType::Text, 255}, {"M", ColumnType::Memo, 0}},
+                    {}, false};
+        int compressed = 0;
+        int disagreements = 0;
+        for (int i = 0; i < 2000; ++i) {
+            QString text;
+            while (text.size() < 20 + next(200)) {
+                const bool latin = next(3) == 0;
+                for (int n = 1 + next(latin ? 3 : 8); n > 0; --n)
+                    text += latin ? ascii[next(std::uint32_t(ascii.size()))] : chinese[next(std::uint32_t(chinese.size()))];
+            }
+            if (i % 2)
+                text.replace(QChar(0x4E00), QChar(0x4E01));  // half the texts without 一, so they compress
+            const QByteArray stored = TextCodec::encode(text, true);
+            compressed += stored.startsWith("\xFF\xFE");
+            disagreements += strictJetText(stored) != text;
+            table.rows.push_back({std::int32_t(i), text.left(255), text});
+        }
+        QCOMPARE(disagreements, 0);
+        QVERIFY2(compressed > 200, qPrintable(QString::number(compressed)));
+
+        Database database;
+        database.tables.push_back(table);
+        const auto rows = libmdbRows(write(database), "mixed");
+        QCOMPARE(rows.size(), 2000);
+        for (int i = 0; i < 2000; ++i) {
+            QCOMPARE(rows[i].value("S").toString(), std::get<QString>(table.rows[i][1]));
+            QCOMPARE(rows[i].value("M").toString(), std::get<QString>(table.rows[i][2]));
+        }
+    }
+
+    // Access signs a workgroup file "Jet System DB"; both readers still read ours.
+    void workgroupFileIsSignedAsAccessSignsIt()
+    {
+        Database workgroup;
+        workgroup.workgroup = true;
+        workgroup.tables.push_back({"MSysAccounts",
+                                    {{"Name", ColumnType::Text, 255}, {"FGroup", ColumnType::Boolean, 0}},
+                                    {{QStringLiteral("Admins"), true}, {QStringLiteral("admin"), false}},
+                                    true});
+        const QString file = write(workgroup);
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QCOMPARE(in.read(32).mid(4, 17), QByteArray("Jet System DB\0\0\0\x01", 17));
+        QCOMPARE(run("mdb-ver", {file}).trimmed(), QByteArray("JET4"));
+        const auto rows = libmdbRows(file, "MSysAccounts");
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].value("Name").toString(), "admin");
+
+        const QString script = QStringLiteral(DRVQ_SOURCE_DIR "/tests/conformance/dump-mdb.mjs");
+        if (QStandardPaths::findExecutable("node").isEmpty()
+            || !QFileInfo::exists(QStringLiteral(DRVQ_SOURCE_DIR "/tests/conformance/node_modules/mdb-reader")))
+            QSKIP("node or mdb-reader is missing (run scripts/setup)");
+        const QJsonObject out = QJsonDocument::fromJson(run("node", {script, file})).object();
+        const QJsonArray read = out.value("tables").toObject().value("MSysAccounts").toObject().value("rows").toArray();
+        QCOMPARE(read.size(), 2);
+        QCOMPARE(read[1].toArray()[0].toString(), "admin");
+    }
+
     // --- rules of the format and of the API --------------------------------------------------
 
     void textCompressionFollowsTheReadersRules_data()
@@ -456,6 +531,8 @@ private slots:
         QTest::newRow("wide run toggles")
             << QStringLiteral("abc\u4E2Ddef") << QByteArray("\xFF\xFE" "abc\0\x2D\x4E\0def", 12);
         QTest::newRow("chinese only stays plain") << QStringLiteral("中文") << QByteArray("\x2D\x4E\x87\x65", 4);
+        QTest::newRow("short latin run goes one-byte")
+            << QStringLiteral("abcdefgh中a文") << QByteArray("\xFF\xFE" "abcdefgh\0\x2D\x4E\0a\0\x87\x65", 18);
     }
 
     void textCompressionFollowsTheReadersRules()

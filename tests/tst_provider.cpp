@@ -11,9 +11,13 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
+#include <cstdio>
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -44,10 +48,11 @@ jet4::Table accountsTable(const QString &userName)
     return accounts;
 }
 
-QByteArray workgroupImage(const QString &userName = QStringLiteral("admin"))
+QByteArray workgroupImage(const QString &userName = QStringLiteral("admin"), bool signedAsWorkgroup = true)
 {
     jet4::Database database;
     database.creationDate = 44000.5;
+    database.workgroup = signedAsWorkgroup;
     database.tables.push_back(accountsTable(userName));
     return jet4::writeDatabase(database);
 }
@@ -195,6 +200,61 @@ private:
 
     QString bankConnection() const { return connectionString(m_bankPath, m_workgroupPath, kBankPassword); }
 
+    // The data pages a table's rows lie on (owner = the table's definition page).
+    static QList<qsizetype> dataPagesOf(const QByteArray &bank, const QString &table)
+    {
+        const qsizetype definition = definitionPageOf(bank, table);
+        QList<qsizetype> pages;
+        for (qsizetype page = 3; page < bank.size() / kPage; ++page) {
+            const qsizetype base = page * kPage;
+            if (bank[base] == 0x01 && bank.mid(base + 4, 4) != "LVAL" && getU32(bank, base + 4) == quint32(definition))
+                pages << page;
+        }
+        return pages;
+    }
+
+    // Our writer puts the definitions of the user tables after the three Access system
+    // tables, in the order of the database's tables.
+    static qsizetype definitionPageOf(const QByteArray &bank, const QString &table)
+    {
+        const QStringList order{"choose", "tzhishidian", "biaozhi", "types"};
+        qsizetype seen = -1;
+        for (qsizetype page = 3; page < bank.size() / kPage; ++page) {
+            if (bank[page * kPage] == 0x02 && ++seen == 3 + order.indexOf(table))
+                return page;
+        }
+        return -1;
+    }
+
+    // Sets the bit of `page` in the table's inline usage map (the first map row it points to).
+    static void markInUsageMap(QByteArray &bank, const QString &table, qsizetype page)
+    {
+        const qsizetype tdef = definitionPageOf(bank, table) * kPage;
+        const quint32 map = getU32(bank, tdef + 55);
+        const qsizetype mapPage = qsizetype(map >> 8) * kPage;
+        const qsizetype row = mapPage + (getU16(bank, mapPage + kRowCount + 2 + 2 * int(map & 0xFF)) & 0x1FFF);
+        const qsizetype start = getU32(bank, row + 1);
+        const qsizetype bit = page - start;
+        bank[row + 5 + bit / 8] = char(bank[row + 5 + bit / 8] | (1 << (bit % 8)));
+    }
+
+    // What the process writes on its standard error stream while `action` runs.
+    static QByteArray stderrDuring(const std::function<void()> &action)
+    {
+        QTemporaryFile capture;
+        if (!capture.open())
+            qFatal("no temporary file");
+        std::fflush(stderr);
+        const int saved = ::dup(STDERR_FILENO);
+        ::dup2(capture.handle(), STDERR_FILENO);
+        action();
+        std::fflush(stderr);
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+        capture.seek(0);
+        return capture.readAll();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -263,23 +323,31 @@ private slots:
         QTest::newRow("missing workgroup") << "" << QByteArray() << "nosuch.mdw" << QByteArray() << ""
                                            << QStringList{"Workgroup file not found", "nosuch.mdw"};
         QTest::newRow("random bytes") << "random.mdb" << random << "" << QByteArray() << ""
-                                      << QStringList{"random.mdb", "not a Jet database"};
+                                      << QStringList{"Bank file", "random.mdb", "not a Jet database"};
         QTest::newRow("empty file") << "empty.mdb" << QByteArray("") << "" << QByteArray() << ""
-                                    << QStringList{"empty.mdb", "not a Jet database"};
+                                    << QStringList{"Bank file", "empty.mdb", "not a Jet database"};
         QTest::newRow("Jet 3 bank") << "jet3.mdb" << jet3 << "" << QByteArray() << ""
-                                    << QStringList{"jet3.mdb", "Jet 3"};
+                                    << QStringList{"Bank file", "jet3.mdb", "Jet 3"};
         QTest::newRow("ACE bank") << "ace.mdb" << ace << "" << QByteArray() << ""
                                   << QStringList{"ace.mdb", "ACE"};
         QTest::newRow("wrong password") << "" << QByteArray() << "" << QByteArray() << "password=wrong"
-                                        << QStringList{"drvq.mdb", "database password is wrong"};
+                                        << QStringList{"Bank file", "drvq.mdb", "database password is wrong"};
         QTest::newRow("unknown account") << "" << QByteArray() << "" << QByteArray() << "user=nobody"
-                                         << QStringList{"Morvel.mdw", "no user account 'nobody'"};
+                                         << QStringList{"Workgroup file", "Morvel.mdw", "no user account 'nobody'"};
         QTest::newRow("group is no account") << "" << QByteArray() << "" << QByteArray() << "user=Admins"
                                              << QStringList{"Morvel.mdw", "no user account 'Admins'"};
         QTest::newRow("workgroup without accounts") << "" << QByteArray() << "plain.mdw" << jet4::writeDatabase(noAccounts) << ""
-                                                    << QStringList{"plain.mdw", "no table MSysAccounts", "'ADMIN'"};
+                                                    << QStringList{"Workgroup file", "plain.mdw", "no table MSysAccounts", "'ADMIN'"};
         QTest::newRow("random workgroup") << "" << QByteArray() << "random.mdw" << random << ""
-                                          << QStringList{"random.mdw", "not a Jet database"};
+                                          << QStringList{"Workgroup file", "random.mdw", "not a Jet database"};
+        QByteArray signedAsWorkgroup = readFile(kSamples + "V2000_no-password.mdb");
+        signedAsWorkgroup.replace(4, 16, QByteArray("Jet System DB\0\0\0", 16));
+        QTest::newRow("workgroup file as bank") << "system.mdb" << signedAsWorkgroup << "" << QByteArray() << ""
+                                                << QStringList{"Bank file", "system.mdb", "is a workgroup file"};
+        // Access signs its workgroup files "Jet System DB": this one gets past the signature
+        // and is refused only for lacking the accounts.
+        QTest::newRow("Access file signed as workgroup") << "" << QByteArray() << "system.mdw" << signedAsWorkgroup << ""
+                                                         << QStringList{"Workgroup file", "system.mdw", "no table MSysAccounts"};
         QTest::newRow("other provider") << "" << QByteArray() << "" << QByteArray() << "provider=SQLOLEDB"
                                         << QStringList{"Provider 'SQLOLEDB' is not supported"};
     }
@@ -607,6 +675,82 @@ private slots:
             }
         }
         QVERIFY(opened > 0);
+    }
+
+    // A workgroup file opens under either signature; the bank only as "Standard Jet DB".
+    void acceptsBothWorkgroupSignatures()
+    {
+        for (const bool signedAsWorkgroup : {true, false}) {
+            const QByteArray workgroup = workgroupImage(QStringLiteral("admin"), signedAsWorkgroup);
+            QCOMPARE(workgroup.mid(4, 16) == QByteArray("Jet System DB\0\0\0", 16), signedAsWorkgroup);
+            const auto database = JetDatabase::openFromBuffers(m_bank, workgroup, bankConnection());
+            QCOMPARE(database->query(QStringLiteral("select * from choose")).rows.size(), std::size_t(5));
+        }
+    }
+
+    // The pages of a table that a torn write or a stray copy has spoilt: each is an error
+    // naming the file, the table and the page, and libmdb says nothing on the terminal.
+    void damagedPagesAreErrorsNamingFileTableAndPage_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("two zeroed data pages") << "zero" << "tzhishidian"
+                                               << QStringList{"no data page (page type 0x00)", "2 pages"};
+        QTest::newRow("another table's page") << "foreign" << "tzhishidian"
+                                              << QStringList{"data page of the table defined on page"};
+        QTest::newRow("row beyond its page") << "row" << "tzhishidian" << QStringList{"row 0", "no valid extent"};
+        QTest::newRow("row count too large") << "count" << "tzhishidian" << QStringList{"rows cannot fit the page"};
+        QTest::newRow("long value on a zeroed page") << "long" << "biaozhi"
+                                                     << QStringList{"column 'files'", "no data page"};
+    }
+
+    void damagedPagesAreErrorsNamingFileTableAndPage()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, table);
+        QFETCH(QStringList, expected);
+        QByteArray bank = m_bank;
+        const QList<qsizetype> pages = dataPagesOf(bank, table);
+        QVERIFY(!pages.isEmpty());
+        const qsizetype first = pages.first() * kPage;
+        if (damage == "zero") {
+            bank.append(QByteArray(kPage, '\0'));
+            bank.replace(first, kPage, QByteArray(kPage, '\0'));
+            markInUsageMap(bank, table, qsizetype(bank.size() / kPage) - 1);
+        } else if (damage == "foreign") {
+            putU32(bank, first + 4, getU32(bank, first + 4) + 1);
+        } else if (damage == "row") {
+            putU16(bank, first + kRowCount + 2, quint16(kPage + 10));
+        } else if (damage == "count") {
+            putU16(bank, first + kRowCount, 3000);
+        } else if (damage == "long") {
+            for (qsizetype page = 3; page < bank.size() / kPage; ++page) {
+                if (bank.mid(page * kPage + 4, 4) == "LVAL")
+                    bank.replace(page * kPage, kPage, QByteArray(kPage, '\0'));
+            }
+        }
+        const QString path = QStringLiteral("/banks/damaged.mdb");
+        const auto database = JetDatabase::openFromBuffers(
+            bank, m_workgroup, connectionString(path, QStringLiteral("/banks/wg.mdw"), kBankPassword));
+        const QByteArray terminal = stderrDuring([&] {
+            const QString message = errorOf([&] { (void)database->table(table); });
+            for (const QString &part : QStringList{"Bank file " + path + " is damaged", "'" + table + "'", "page "} + expected)
+                QVERIFY2(message.contains(part), qPrintable(part + " in: " + message));
+        });
+        QVERIFY2(terminal.isEmpty(), terminal.constData());
+    }
+
+    void signTableWithoutItsFieldsFailsWhenItOpens()
+    {
+        jet4::Database database = bankDatabase();
+        database.tables[2].columns[1].name = QStringLiteral("picture");
+        const QString bank = write(QStringLiteral("nofiles.mdb"), jet4::writeDatabase(database));
+        TDm dm;
+        dm.ADOConnection1->ConnectionString = connectionString(bank, m_workgroupPath, kBankPassword);
+        const QString message = errorOf([&] { dm.ado_biaozhi->Open(); });
+        QVERIFY2(message.contains("nofiles.mdb") && message.contains("'biaozhi' has no column 'files'"), qPrintable(message));
+        QVERIFY(!dm.ado_biaozhi->Active());
     }
 };
 

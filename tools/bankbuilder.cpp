@@ -118,6 +118,7 @@ jet4::Database BankBuilder::workgroupDatabase(double creationDate)
     jet4::Database database;
     database.tables = {std::move(accounts)};
     database.creationDate = creationDate;
+    database.workgroup = true;
     return database;
 }
 

@@ -23,7 +23,28 @@ void checkScrambled(QStringList &problems, const QString &where, const QString &
 
 QStringList BankCheck::problems(const BankContent &content, const BankContent &stored)
 {
-    QStringList problems;
+    const Findings found = findings(content, stored);
+    return found.errors + found.warnings;
+}
+
+BankContent BankCheck::storedForm(const BankContent &content)
+{
+    BankContent stored = content;
+    for (Question &q : stored.questions) {
+        for (QString *text : {&q.Timu, &q.ANSWER_A, &q.ANSWER_B, &q.ANSWER_C, &q.ANALYSIS})
+            *text = scrambleColumn(*text);
+    }
+    for (KnowledgePoint &point : stored.knowledge) {
+        point.Keyword = scrambleColumn(point.Keyword);
+        point.knowladge = scrambleColumn(point.knowladge);
+    }
+    return stored;
+}
+
+BankCheck::Findings BankCheck::findings(const BankContent &content, const BankContent &stored)
+{
+    QStringList problems;  // errors
+    QStringList warnings;
 
     QSet<QString> codes;
     for (const KnowledgePoint &point : content.knowledge)
@@ -37,22 +58,22 @@ QStringList BankCheck::problems(const BankContent &content, const BankContent &s
         const Question &q = content.questions[i];
         const QString where = QStringLiteral("question tid %1").arg(q.tid);
         if (tids.contains(q.tid))
-            problems << QStringLiteral("%1: the tid is used by more than one question").arg(where);
+            warnings << QStringLiteral("%1: the tid is used by more than one question").arg(where);
         tids.insert(q.tid);
 
         if (q.Key != u"A" && q.Key != u"B" && q.Key != u"C")
-            problems << QStringLiteral("%1: key \"%2\" is not \"A\", \"B\" or \"C\"").arg(where, q.Key);
+            warnings << QStringLiteral("%1: key \"%2\" is not \"A\", \"B\" or \"C\"").arg(where, q.Key);
         else if (q.Key == u"C" && q.ANSWER_C.trimmed().isEmpty())
-            problems << QStringLiteral("%1: key \"C\" but the question has no choice C").arg(where);
+            warnings << QStringLiteral("%1: key \"C\" but the question has no choice C").arg(where);
 
         if (!q.ZHISHIDIAN.trimmed().isEmpty()) {
             for (const QByteArray &piece : knowledgePieces(toGbk(q.ZHISHIDIAN))) {
                 if (!codes.contains(fromGbk(piece).toLower()))
-                    problems << QStringLiteral("%1: knowledge code \"%2\" has no row in tzhishidian").arg(where, fromGbk(piece));
+                    warnings << QStringLiteral("%1: knowledge code \"%2\" has no row in tzhishidian").arg(where, fromGbk(piece));
             }
         }
         if (!q.biaozhi.trimmed().isEmpty() && !pictures.contains(q.biaozhi))
-            problems << QStringLiteral("%1: sign picture \"%2\" is not in biaozhi").arg(where, q.biaozhi);
+            warnings << QStringLiteral("%1: sign picture \"%2\" is not in biaozhi").arg(where, q.biaozhi);
 
         if (i < stored.questions.size()) {
             const Question &s = stored.questions[i];
@@ -81,5 +102,5 @@ QStringList BankCheck::problems(const BankContent &content, const BankContent &s
             problems << e.message();
         }
     }
-    return problems;
+    return {problems, warnings};
 }

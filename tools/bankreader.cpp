@@ -1,12 +1,30 @@
 #include "bankreader.h"
 
+#include "bankschema.h"
 #include "connectionstring.h"
+#include "jetdatabase.h"
 #include "tdm.h"
 #include "textscramble.h"
 
 #include <QDir>
 
 #include <memory>
+
+namespace {
+
+QString connectionFor(const QString &datFolder)
+{
+    const QDir dat(datFolder);
+    return buildConnectionString({dat.absoluteFilePath(DatabaseFileName), dat.absoluteFilePath(WorkgroupFileName)});
+}
+
+} // namespace
+
+QStringList BankReader::missingSchema(const QString &datFolder)
+{
+    const std::unique_ptr<JetDatabase> database = JetDatabase::open(connectionFor(datFolder));
+    return missingFromSchema(*database);
+}
 
 BankContent BankReader::read(const QString &datFolder, bool raw)
 {
@@ -19,10 +37,8 @@ BankContent BankReader::read(const QString &datFolder, bool raw)
         own = std::make_unique<TDm>();
 
     // The same connection string as the trainer's, with the folder's two files in it.
-    const QDir dat(datFolder);
-    const BankPaths paths{dat.absoluteFilePath(DatabaseFileName), dat.absoluteFilePath(WorkgroupFileName)};
     Dm->ADOConnection1->Close();
-    Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
+    Dm->ADOConnection1->ConnectionString = connectionFor(datFolder);
     Dm->ado_biaozhi->Close();
     Dm->ado_biaozhi->Open();
 

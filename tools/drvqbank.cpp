@@ -28,44 +28,89 @@ QTextStream &err()
     return stream;
 }
 
+const char kUsage[] =
+    "usage: drvq-bank build SRC DAT [--pictures DIR]... [--force]\n"
+    "                               write DAT/drvq.mdb and DAT/Morvel.mdw from SRC; a bank the\n"
+    "                               trainer cannot use is refused unless --force is given\n"
+    "       drvq-bank check DAT     list every problem of the bank in DAT\n"
+    "       drvq-bank dump DAT OUT  write the bank in DAT back as sources into OUT\n"
+    "       drvq-bank --help | --version\n";
+
 int usage()
 {
-    err() << "usage: drvq-bank build SRC DAT [--pictures DIR]...   write DAT/drvq.mdb and DAT/Morvel.mdw from SRC\n"
-             "       drvq-bank check DAT                          list every problem of the bank in DAT\n"
-             "       drvq-bank dump DAT OUT                       write the bank in DAT back as sources into OUT\n";
+    err() << kUsage;
     err().flush();
     return 2;
 }
 
 int build(const QStringList &args)
 {
-    if (args.size() < 2)
-        return usage();
+    QStringList positional;
     QStringList pictureFolders;
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        if (args[i] != u"--pictures" || i + 1 >= args.size())
-            return usage();
-        pictureFolders << args[++i];
+    bool force = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--force") {
+            force = true;
+        } else if (args[i] == u"--pictures") {
+            if (i + 1 >= args.size())
+                return usage();
+            pictureFolders << args[++i];
+        } else {
+            positional << args[i];
+        }
     }
-    const BankContent content = BankSource::read(args[0], pictureFolders);
-    BankBuilder::write(content, args[1]);
+    if (positional.size() != 2)
+        return usage();
+    const BankContent content = BankSource::read(positional[0], pictureFolders);
+    const BankCheck::Findings findings = BankCheck::findings(content, BankCheck::storedForm(content));
+    for (const QString &warning : findings.warnings)
+        err() << "drvq-bank: warning: " << warning << "\n";
+    for (const QString &error : findings.errors)
+        err() << "drvq-bank: " << (force ? "warning: " : "error: ") << error << "\n";
+    if (!findings.errors.isEmpty() && !force) {
+        err() << "drvq-bank: the trainer cannot use this bank; nothing was written to " << positional[1]
+              << " (--force writes it anyway)\n";
+        return 1;
+    }
+    BankBuilder::write(content, positional[1]);
     out() << "drvq-bank: " << content.questions.size() << " questions, " << content.knowledge.size()
-          << " knowledge points, " << content.signs.size() << " sign pictures written to " << args[1] << "\n";
+          << " knowledge points, " << content.signs.size() << " sign pictures written to " << positional[1] << "\n";
     return 0;
 }
 
+// Every problem goes to standard output, one a line, then a summary; a bank that cannot be
+// opened or read whole counts as one problem.
 int check(const QStringList &args)
 {
     if (args.size() != 1)
         return usage();
-    const BankContent content = BankReader::read(args[0]);
-    const BankContent stored = BankReader::read(args[0], true);
-    const QStringList problems = BankCheck::problems(content, stored);
-    for (const QString &problem : problems)
+    const QString &dat = args[0];
+    QStringList problems;
+    QString summary;
+    try {
+        problems = BankReader::missingSchema(dat);
+        if (problems.isEmpty()) {
+            const BankContent content = BankReader::read(dat);
+            const BankContent stored = BankReader::read(dat, true);
+            const BankCheck::Findings findings = BankCheck::findings(content, stored);
+            for (const QString &error : findings.errors)
+                problems << QStringLiteral("error: ") + error;
+            for (const QString &warning : findings.warnings)
+                problems << QStringLiteral("warning: ") + warning;
+            summary = QStringLiteral("%1 questions, %2 knowledge points, %3 sign pictures")
+                          .arg(content.questions.size()).arg(content.knowledge.size()).arg(content.signs.size());
+        } else {
+            for (QString &problem : problems)
+                problem.prepend(QStringLiteral("error: "));
+        }
+    } catch (const BankError &e) {
+        problems << QStringLiteral("error: ") + e.message();
+    }
+    if (summary.isEmpty())
+        summary = QStringLiteral("the trainer cannot use this bank");
+    for (const QString &problem : std::as_const(problems))
         out() << problem << "\n";
-    out() << args[0] << ": " << content.questions.size() << " questions, " << content.knowledge.size()
-          << " knowledge points, " << content.signs.size() << " sign pictures; " << problems.size()
-          << (problems.size() == 1 ? " problem\n" : " problems\n");
+    out() << dat << ": " << summary << "; " << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
     return problems.isEmpty() ? 0 : 1;
 }
 
@@ -88,6 +133,14 @@ int main(int argc, char *argv[])
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
+    if (command == u"--help" || command == u"-h") {
+        out() << kUsage;
+        return 0;
+    }
+    if (command == u"--version") {
+        out() << "drvq-bank " << DRVQ_VERSION << "\n";
+        return 0;
+    }
     try {
         if (command == u"build")
             return build(args);

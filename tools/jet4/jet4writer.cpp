@@ -1,6 +1,6 @@
 #include "jet4writer.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 #include "jetheader.h"
 #include "pagefile.h"
 #include "propertyblock.h"
@@ -20,7 +20,7 @@ namespace {
 
 // Page 0 as Access 2000 lays it out before the 128 bytes at 0x18 are masked; unknown
 // bytes are those both Access-written samples agree on.
-constexpr int kCatalogPage = 2;
+constexpr int kCatalogPage = jet::kCatalogDefinitionPage;
 constexpr std::uint32_t kSortGeneral = 0x0409;
 constexpr std::uint16_t kCodePage1252 = 1252;
 
@@ -39,21 +39,22 @@ constexpr std::uint32_t kFlagsSystemTable = 0x80000002;
 QByteArray definitionPage(const Database &database)
 {
     QByteArray page(kPageSize, '\0');
-    bytes::put8(page, 0x00, 0x00);
-    bytes::put8(page, 0x01, 0x01);
-    page.replace(0x04, 16, QByteArray("Standard Jet DB", 16));
-    bytes::put8(page, 0x14, 0x01);  // Jet 4
+    jet::put8(page, 0x00, jet::kDefinitionPageType);
+    jet::put8(page, 0x01, 0x01);
+    page.replace(jet::definitionpage::kSignatureOffset, jet::definitionpage::kSignatureLength,
+                 jet::signatureBytes(database.workgroup ? jet::FileKind::Workgroup : jet::FileKind::Database));
+    jet::put8(page, jet::definitionpage::kVersionOffset, jet::definitionpage::kJet4);
     const std::uint32_t sequence[] = {0x0100, 0x0101, 2, 3, 4, 5};
     for (int i = 0; i < 6; ++i)
-        bytes::put32(page, 0x18 + 4 * i, sequence[i]);
-    bytes::put16(page, 0x3C, kCodePage1252);
-    bytes::put32(page, 0x3E, 0);  // pages after page 0 are stored in the clear
-    bytes::put16(page, 0x6A, 0x11A6);
-    bytes::put32(page, 0x6E, kSortGeneral);
-    bytes::put32(page, 0x98, 0x0654);
+        jet::put32(page, jet::definitionpage::kMaskedOffset + 4 * i, sequence[i]);
+    jet::put16(page, jet::definitionpage::kCodePageOffset, kCodePage1252);
+    jet::put32(page, jet::definitionpage::kPageEncodingKeyOffset, 0);  // pages after page 0 in the clear
+    jet::put16(page, 0x6A, 0x11A6);
+    jet::put32(page, jet::definitionpage::kSortOrderOffset, kSortGeneral);
+    jet::put32(page, 0x98, 0x0654);
     page.replace(0x9C, 4, QByteArray("4.0", 4));
     for (int at = 0xE00; at < kPageSize; at += 2)
-        bytes::put8(page, at + 1, 0x01);
+        jet::put8(page, at + 1, 0x01);
     jet::writeDefinitionPage(page, database.password, database.creationDate);
     return page;
 }

@@ -47,6 +47,7 @@ struct Database {
     std::vector<Table> tables;
     QString password;          // database password; empty for none (at most 20 characters)
     double creationDate = 0;   // days since 1899-12-30; also masks the password
+    bool workgroup = false;    // signed "Jet System DB", as Access signs its workgroup files
 };
 
 // The whole file image. Throws std::invalid_argument for a table the format cannot hold

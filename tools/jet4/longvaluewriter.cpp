@@ -1,22 +1,22 @@
 #include "longvaluewriter.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 
 #include <stdexcept>
 #include <string>
 
 namespace jet4 {
 namespace {
-constexpr std::uint8_t kInline = 0x80;
-constexpr std::uint8_t kSingleRow = 0x40;
-constexpr std::uint8_t kChain = 0x00;
+using jet::longvalue::kInline;
+using jet::longvalue::kSingleRow;
+constexpr std::uint32_t kChain = 0;
 
-QByteArray pointer(qsizetype length, std::uint8_t flag, std::uint32_t rowAddress)
+// `length` is at most kMaxLength, so it keeps clear of the flag bits.
+QByteArray pointer(qsizetype length, std::uint32_t flag, std::uint32_t rowAddress)
 {
     QByteArray out(LongValueWriter::kPointerSize, '\0');
-    bytes::putUInt(out, 0, std::uint64_t(length), 3);
-    bytes::put8(out, 3, flag);
-    bytes::put32(out, 4, rowAddress);
+    jet::put32(out, jet::longvalue::kLengthOffset, std::uint32_t(length) | flag);
+    jet::put32(out, jet::longvalue::kAddressOffset, rowAddress);
     return out;
 }
 } // namespace
@@ -49,7 +49,7 @@ QByteArray LongValueWriter::store(QByteArrayView value)
         const qsizetype start = s * kMaxChainSegment;
         const qsizetype size = std::min<qsizetype>(kMaxChainSegment, length - start);
         row.clear();
-        bytes::append32(row, next);
+        jet::append32(row, next);
         row.append(value.data() + start, size);
         next = m_rows.add(row).packed();
     }

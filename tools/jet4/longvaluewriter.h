@@ -7,18 +7,16 @@
 
 namespace jet4 {
 
-// Stores Memo and OLE Object values and returns the 12-byte pointer kept in the row:
-//   3 bytes length, 1 byte flag, 4 bytes page << 8 | row, 4 bytes zero
-//   flag 0x80: the value follows the pointer inside the row (no page reference)
-//   flag 0x40: the value is one row of a long-value page
-//   flag 0x00: a chain of rows, each: 4 bytes page << 8 | row of the next (0 ends), data
-// One writer per column: the column's long-value pages are listed in its own usage map.
+// Stores Memo and OLE Object values and returns the long-value pointer (jetformat.h) kept
+// in the row: values up to 64 bytes inline, up to a row's size in one long-value row, longer
+// ones in a chain of rows. One writer per column: the column's long-value pages are listed
+// in its own usage map.
 class LongValueWriter {
 public:
-    static constexpr int kPointerSize = 12;
+    static constexpr int kPointerSize = jet::longvalue::kPointerSize;
     static constexpr int kMaxInline = 64;
-    static constexpr int kMaxChainSegment = RowPageWriter::kMaxRowSize - 4;  // 4076
-    static constexpr qsizetype kMaxLength = 0xFFFFFF;
+    static constexpr int kMaxChainSegment = RowPageWriter::kMaxRowSize - jet::longvalue::kChainLinkSize;  // 4076
+    static constexpr qsizetype kMaxLength = jet::longvalue::kMaxWrittenLength;
 
     explicit LongValueWriter(PageFile &file);
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "jetformat.h"
+
 #include <QByteArray>
 
 #include <cstdint>
 
 namespace jet4 {
 
-inline constexpr int kPageSize = 4096;
+inline constexpr int kPageSize = jet::kJet4PageSize;
 
 // The file image as a sequence of 4096-byte pages, grown one zeroed page at a time inside
 // one buffer. Page numbers are stable; references into the buffer are not, so callers

@@ -1,6 +1,6 @@
 #include "rowencoder.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 #include "textcodec.h"
 
 #include <cmath>
@@ -80,7 +80,7 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
     auto present = [&](int number) { nullMask[number / 8] = char(nullMask[number / 8] | (1 << (number % 8))); };
 
     QByteArray out(2 + m_layout.fixedSize(), '\0');
-    bytes::put16(out, 0, std::uint16_t(columnCount));
+    jet::put16(out, 0, std::uint16_t(columnCount));
 
     for (const ColumnDescriptor &column : columns) {
         const Value &value = row[column.number];
@@ -99,7 +99,7 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
             const auto *number = std::get_if<double>(&value);
             if (!number)
                 fail(rowIndex, column, QStringLiteral("a Double or DateTime column takes a double"));
-            bytes::putDouble(out, at, *number);
+            jet::putDouble(out, at, *number);
         } else {
             const auto *number = std::get_if<std::int32_t>(&value);
             if (!number)
@@ -108,7 +108,7 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
                 fail(rowIndex, column, QStringLiteral("%1 does not fit a Byte").arg(*number));
             if (column.type == ColumnType::Integer && (*number < -32768 || *number > 32767))
                 fail(rowIndex, column, QStringLiteral("%1 does not fit an Integer").arg(*number));
-            bytes::putUInt(out, at, std::uint32_t(*number), column.storedLength);
+            jet::putUInt(out, at, std::uint32_t(*number), column.storedLength);
         }
         present(column.number);
     }
@@ -127,10 +127,10 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
             if (out.size() > RowPageWriter::kMaxRowSize)
                 fail(rowIndex, column, QStringLiteral("the row outgrows a page"));
         }
-        bytes::append16(out, std::uint16_t(out.size()));
+        jet::append16(out, std::uint16_t(out.size()));
         for (int v = varCount - 1; v >= 0; --v)
-            bytes::append16(out, offsets[v]);
-        bytes::append16(out, std::uint16_t(varCount));
+            jet::append16(out, offsets[v]);
+        jet::append16(out, std::uint16_t(varCount));
     }
     out.append(nullMask);
     if (out.size() > RowPageWriter::kMaxRowSize)

@@ -1,6 +1,6 @@
 #include "rowpagewriter.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -8,9 +8,9 @@
 
 namespace jet4 {
 namespace {
-constexpr int kFreeSpaceOffset = 0x02;
-constexpr int kOwnerOffset = 0x04;
-constexpr int kRowCountOffset = 0x0C;
+using jet::datapage::kFreeSpaceOffset;
+using jet::datapage::kOwnerOffset;
+constexpr int kRowCountOffset = jet::datapage::kJet4RowCountOffset;
 } // namespace
 
 RowPageWriter::RowPageWriter(PageFile &file, std::uint32_t owner)
@@ -20,8 +20,7 @@ RowPageWriter::RowPageWriter(PageFile &file, std::uint32_t owner)
 
 std::uint32_t RowPageWriter::lvalOwner()
 {
-    return std::uint32_t('L') | std::uint32_t('V') << 8 | std::uint32_t('A') << 16
-        | std::uint32_t('L') << 24;
+    return jet::datapage::kLongValueOwner;
 }
 
 void RowPageWriter::startPage()
@@ -41,10 +40,10 @@ void RowPageWriter::initialisePage(std::uint32_t page)
     m_rowStart = kPageSize;
     QByteArray &image = m_file.image();
     const qsizetype base = PageFile::offsetOf(page);
-    bytes::put8(image, base, 0x01);
-    bytes::put8(image, base + 1, 0x01);
-    bytes::put16(image, base + kFreeSpaceOffset, kPageSize - kHeaderSize);
-    bytes::put32(image, base + kOwnerOffset, m_owner);
+    jet::put8(image, base, jet::kDataPageType);
+    jet::put8(image, base + 1, 0x01);
+    jet::put16(image, base + kFreeSpaceOffset, kPageSize - kHeaderSize);
+    jet::put32(image, base + kOwnerOffset, m_owner);
 }
 
 RowAddress RowPageWriter::add(QByteArrayView row)
@@ -61,14 +60,14 @@ RowAddress RowPageWriter::add(QByteArrayView row)
     QByteArray &image = m_file.image();
     const qsizetype base = PageFile::offsetOf(page);
     m_rowStart -= int(row.size());
-    bytes::checkRange(image, base + m_rowStart, row.size());
+    jet::checkRange(image, base + m_rowStart, row.size());
     if (!row.isEmpty())
         std::memcpy(image.data() + base + m_rowStart, row.data(), row.size());
-    bytes::put16(image, base + kHeaderSize + 2 * m_rows, std::uint16_t(m_rowStart));
+    jet::put16(image, base + kHeaderSize + 2 * m_rows, std::uint16_t(m_rowStart));
     const RowAddress address{page, std::uint8_t(m_rows)};
     ++m_rows;
-    bytes::put16(image, base + kRowCountOffset, std::uint16_t(m_rows));
-    bytes::put16(image, base + kFreeSpaceOffset,
+    jet::put16(image, base + kRowCountOffset, std::uint16_t(m_rows));
+    jet::put16(image, base + kFreeSpaceOffset,
                  std::uint16_t(m_rowStart - (kHeaderSize + 2 * m_rows)));
     return address;
 }

@@ -9,25 +9,20 @@
 
 namespace jet4 {
 
-// A row's address: page << 8 | row number, as long-value pointers and map pointers store it.
+// A row's address, as long-value pointers and map pointers store it.
 struct RowAddress {
     std::uint32_t page = 0;
     std::uint8_t row = 0;
-    [[nodiscard]] std::uint32_t packed() const { return (page << 8) | row; }
+    [[nodiscard]] std::uint32_t packed() const { return jet::rowAddress(page, row); }
 };
 
-// Data page (also long-value page) layout:
-//   0x00  0x01 page type, 0x01
-//   0x02  2 bytes free space: page size - header - offset table - rows
-//   0x04  4 bytes owner: the table's TDEF page, or the text "LVAL" on long-value pages
-//   0x08  4 bytes zero
-//   0x0C  2 bytes row count, then one 2-byte offset per row (no flag bits: live rows)
-// Rows are packed downward from the end of the page, each ending where the previous starts.
+// Fills data pages (jetformat.h) of one owner with rows; the offsets it writes carry no
+// flag bits, every row is live.
 class RowPageWriter {
 public:
-    static constexpr int kHeaderSize = 14;
-    static constexpr int kMaxRowsPerPage = 255;  // row numbers in pointers are one byte
-    static constexpr int kMaxRowSize = kPageSize - kHeaderSize - 2;
+    static constexpr int kHeaderSize = jet::datapage::kJet4HeaderSize;
+    static constexpr int kMaxRowsPerPage = jet::kMaxRowsPerPage;
+    static constexpr int kMaxRowSize = jet::datapage::kJet4MaxRowSize;
 
     RowPageWriter(PageFile &file, std::uint32_t owner);
 

@@ -1,6 +1,6 @@
 #include "textcodec.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 
 namespace jet4 {
 namespace {
@@ -16,7 +16,7 @@ QByteArray TextCodec::encode(const QString &text, bool allowCompression)
 {
     QByteArray plain;
     plain.reserve(text.size() * 2);
-    bytes::appendUcs2(plain, text);
+    jet::appendUcs2(plain, text);
     if (!allowCompression || text.isEmpty())
         return plain;
     for (const QChar c : text) {
@@ -26,8 +26,8 @@ QByteArray TextCodec::encode(const QString &text, bool allowCompression)
 
     QByteArray packed;
     packed.reserve(plain.size());
-    packed.append('\xFF');
-    packed.append('\xFE');
+    packed.append(char(jet::text::kCompressedMarker0));
+    packed.append(char(jet::text::kCompressedMarker1));
     bool oneByteMode = true;
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -36,15 +36,11 @@ QByteArray TextCodec::encode(const QString &text, bool allowCompression)
         qsizetype end = i;
         while (end < n && fitsOneByte(text[end].unicode()) == narrow)
             ++end;
-        const qsizetype run = end - i;
-        // A short narrow run between wide characters is cheaper left in two-byte mode:
-        // switching out and back costs two toggle bytes.
-        const bool between = i > 0 && end < n;
-        bool wantOneByte = narrow;
-        if (narrow && !oneByteMode && between && run <= 2)
-            wantOneByte = false;
+        // One-byte characters always go in one-byte mode: kept in a two-byte run, each would
+        // carry a 00 byte that a strict reader takes for a mode switch.
+        const bool wantOneByte = narrow;
         if (wantOneByte != oneByteMode) {
-            packed.append('\0');
+            packed.append(jet::text::kModeSwitch);
             oneByteMode = wantOneByte;
         }
         for (qsizetype k = i; k < end; ++k) {

@@ -3,13 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include "jetformat.h"
+
 namespace jet4 {
 
-// Jet 4 text storage: UCS-2 little-endian, or the compressed form
-//   FF FE, then characters; starts in one-byte mode (a U+00xx character is its low byte),
-//   a 00 byte toggles between one-byte and two-byte (UCS-2) mode.
-// Readers treat every 00 byte as a toggle, in either mode, so a text holding a character
-// whose low byte is 00 ("一" U+4E00) is never compressed.
+// Stores Jet 4 texts (jetformat.h): compressed where that is shorter and every reader
+// reads the compressed form alike, else UCS-2.
 class TextCodec {
 public:
     // `allowCompression`: the column is declared compressible and, for memos, the text
@@ -17,7 +16,7 @@ public:
     // an empty text is stored as no bytes at all.
     [[nodiscard]] static QByteArray encode(const QString &text, bool allowCompression);
 
-    static constexpr int kMaxCompressedMemo = 1024;
+    static constexpr int kMaxCompressedMemo = jet::text::kMaxCompressedMemo;
 };
 
 } // namespace jet4

@@ -1,6 +1,6 @@
 #include "usagemap.h"
 
-#include "bytes.h"
+#include "jetformat.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -8,8 +8,8 @@
 
 namespace jet4 {
 namespace {
-constexpr int kInlineBitmapOffset = 5;
-constexpr int kBitmapPageHeader = 4;
+using jet::usagemap::kBitmapPageHeader;
+using jet::usagemap::kInlineBitmapOffset;
 } // namespace
 
 QByteArray UsageMap::build(PageFile &file, const std::vector<std::uint32_t> &pages)
@@ -17,14 +17,14 @@ QByteArray UsageMap::build(PageFile &file, const std::vector<std::uint32_t> &pag
     QByteArray row(kRowSize, '\0');
     const std::uint32_t highest = pages.empty() ? 0 : *std::max_element(pages.begin(), pages.end());
     if (highest < std::uint32_t(kInlinePages)) {
-        bytes::put8(row, 0, 0x00);
-        bytes::put32(row, 1, 0);
+        jet::put8(row, 0, jet::usagemap::kInline);
+        jet::put32(row, jet::usagemap::kInlineStartOffset, 0);
         for (const std::uint32_t page : pages)
             row[kInlineBitmapOffset + page / 8] |= char(1 << (page % 8));
         return row;
     }
 
-    bytes::put8(row, 0, 0x01);
+    jet::put8(row, 0, jet::usagemap::kIndirect);
     std::vector<std::uint32_t> bitmapPages(kBitmapPagePointers, 0);
     QByteArray &image = file.image();
     for (const std::uint32_t page : pages) {
@@ -35,16 +35,16 @@ QByteArray UsageMap::build(PageFile &file, const std::vector<std::uint32_t> &pag
         if (bitmapPages[slot] == 0) {
             bitmapPages[slot] = file.allocate();
             const qsizetype base = PageFile::offsetOf(bitmapPages[slot]);
-            bytes::put8(image, base, 0x05);
-            bytes::put8(image, base + 1, 0x01);
+            jet::put8(image, base, jet::kUsageMapPageType);
+            jet::put8(image, base + 1, 0x01);
         }
         const std::uint32_t bit = page % kPagesPerBitmapPage;
         const qsizetype at = PageFile::offsetOf(bitmapPages[slot]) + kBitmapPageHeader + bit / 8;
-        bytes::checkRange(image, at, 1);
+        jet::checkRange(image, at, 1);
         image[at] = char(image[at] | (1 << (bit % 8)));
     }
     for (int i = 0; i < kBitmapPagePointers; ++i)
-        bytes::put32(row, 1 + 4 * i, bitmapPages[i]);
+        jet::put32(row, 1 + 4 * i, bitmapPages[i]);
     return row;
 }
 
