@@ -41,7 +41,7 @@ bool isInstalledProgramFolder(const QString &programFolder)
     const QString folder = QDir::cleanPath(programFolder);
     if (!folder.endsWith(QStringLiteral("/lib/drvq")))
         return false;
-    return QFileInfo(folder + QStringLiteral("/../../bin/drvq")).isExecutable();
+    return QFileInfo(QDir::cleanPath(folder + QStringLiteral("/../../bin/drvq"))).isExecutable();
 }
 
 QString userBankFolder()
@@ -64,4 +64,56 @@ QString bankFolder()
     if (!overriddenFolder().isEmpty())
         return overriddenFolder();
     return chooseBankFolder(programFolder(), userBankFolder());
+}
+
+namespace {
+
+QString shownPath(const QString &path)
+{
+    const QString home = QDir::homePath() + u'/';
+    return path.startsWith(home) && home != QStringLiteral("//") ? u'~' + path.mid(home.size() - 1) : path;
+}
+
+} // namespace
+
+QString missingBankMessage(const QString &bankFolder, const QString &programFolder,
+                           const QString &userFolder)
+{
+    const BankPaths paths = bankPaths(withSlash(bankFolder));
+    QString missing;
+    if (!QFileInfo::exists(paths.DatabasePath))
+        missing = QCoreApplication::translate("BankFolder", "The question bank file %1 is missing.")
+                      .arg(shownPath(paths.DatabasePath));
+    else if (!QFileInfo::exists(paths.WorkgroupPath))
+        missing = QCoreApplication::translate("BankFolder", "The workgroup file %1 of the question bank is missing.")
+                      .arg(shownPath(paths.WorkgroupPath));
+    else
+        return {};
+
+    const QString datFolder = shownPath(withSlash(bankFolder) + QStringLiteral("Dat/"));
+    const QString ownFolder = shownPath(withSlash(userFolder) + QStringLiteral("Dat/"));
+    QString advice;
+    if (!isInstalledProgramFolder(programFolder)) {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "The program reads its bank from the folder %1 beside itself. \"make build\" builds "
+                     "the sample bank there; or copy both files of a bank, drvq.mdb and Morvel.mdw, into "
+                     "that folder.")
+                     .arg(datFolder);
+    } else if (withSlash(bankFolder) == withSlash(userFolder)) {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "Your own bank in %1 needs both files, drvq.mdb and Morvel.mdw (\"drvq-bank build "
+                     "SOURCES %1\" writes them). Remove the folder %1 to use the sample bank that comes "
+                     "with the program again.")
+                     .arg(datFolder);
+    } else {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "The program comes with a sample bank in %1: reinstall the package to put it back. "
+                     "A bank of your own goes in %2, both files drvq.mdb and Morvel.mdw (\"drvq-bank "
+                     "build SOURCES %2\" writes them).")
+                     .arg(datFolder, ownFolder);
+    }
+    return missing + QStringLiteral("\n\n") + advice;
 }

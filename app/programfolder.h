@@ -21,5 +21,11 @@ void setProgramFolder(const QString &folder);
 // (~/.local/share/drvq/ by default). No package operation touches it.
 [[nodiscard]] QString userBankFolder();
 
+// What a trainee reads when a file of the bank in bankFolder is missing: which file, and
+// how to put a bank in place (the sample that comes with the program, or one's own);
+// empty when both files are there. Paths under the home folder are written with "~".
+[[nodiscard]] QString missingBankMessage(const QString &bankFolder, const QString &programFolder,
+                                         const QString &userFolder);
+
 // The bank file of the last exam start; empty until the first start.
 extern QString DatabasePath;

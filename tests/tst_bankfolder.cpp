@@ -55,6 +55,58 @@ private slots:
         QCOMPARE(chooseBankFolder(programFolder, userFolder), expectUser ? userFolder : programFolder);
     }
 
+    // The message names the missing file and says how to put a bank in place, in the way
+    // that fits where the bank was looked for.
+    void missingBankMessageNamesTheFileAndTheWayOut_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("ownBank");
+        QTest::addColumn<QString>("missingFile");
+        QTest::addColumn<QStringList>("mentions");
+
+        QTest::newRow("build folder, no bank") << false << false << "drvq.mdb"
+                                               << QStringList{"~/src/build/Dat/drvq.mdb", "make build"};
+        QTest::newRow("build folder, no workgroup file") << false << false << "Morvel.mdw"
+                                                         << QStringList{"~/src/build/Dat/Morvel.mdw", "workgroup"};
+        QTest::newRow("installed, sample gone") << true << false << "drvq.mdb"
+                                                << QStringList{"~/usr/lib/drvq/Dat/drvq.mdb", "reinstall",
+                                                               "~/.local/share/drvq/Dat/"};
+        QTest::newRow("installed, own bank half there") << true << true << "Morvel.mdw"
+                                                        << QStringList{"~/.local/share/drvq/Dat/Morvel.mdw",
+                                                                       "Remove the folder"};
+    }
+
+    void missingBankMessageNamesTheFileAndTheWayOut()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, ownBank);
+        QFETCH(QString, missingFile);
+        QFETCH(QStringList, mentions);
+
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+        const QString programFolder = home.filePath(installed ? QStringLiteral("usr/lib/drvq") : QStringLiteral("src/build")) + u'/';
+        const QString userFolder = home.filePath(QStringLiteral(".local/share/drvq")) + u'/';
+        if (installed)
+            touch(QDir::cleanPath(programFolder + QStringLiteral("../../bin/drvq")), true);
+        const QString bankFolder = ownBank ? userFolder : programFolder;
+        for (const QString &name : {QStringLiteral("drvq.mdb"), QStringLiteral("Morvel.mdw")}) {
+            if (name != missingFile)
+                touch(bankFolder + QStringLiteral("Dat/") + name);
+        }
+        QVERIFY2(!installed || isInstalledProgramFolder(programFolder), qPrintable(programFolder));
+        QCOMPARE(chooseBankFolder(programFolder, userFolder), bankFolder);
+
+        const QString message = missingBankMessage(bankFolder, programFolder, userFolder);
+        for (const QString &mention : mentions)
+            QVERIFY2(message.contains(mention), qPrintable(message));
+        QVERIFY2(!message.contains(home.path()), qPrintable(message));
+
+        touch(bankFolder + QStringLiteral("Dat/") + missingFile);
+        QCOMPARE(missingBankMessage(bankFolder, programFolder, userFolder), QString());
+    }
+
     void userFolderIsInTheXdgDataFolder()
     {
         QTemporaryDir home;
