@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 
 TFrm_Ks_Sta *Frm_Ks_Sta = nullptr;
@@ -107,6 +108,11 @@ void TFrm_Ks_Sta::FormShow()
 
 void TFrm_Ks_Sta::Button1Click(QObject *)
 {
+    // A start always begins a fresh exam: an exam window still on screen (answering, or a
+    // review left open) goes first, so that its showing draws a new paper, and its clock
+    // stops until that paper is in place.
+    Frm_Ks_Choose->Timer1->stop();
+    Frm_Ks_Choose->hide();
     Frm_Ks_Choose->Tag = 0;
     ResetExamPaper();
     try {
@@ -119,7 +125,9 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
         SetReviewMode(false);
         Frm_Ks_Choose->show();
     } catch (...) {
-        // A failed start does not leave the message saying that a paper is being drawn.
+        // A failed start does not leave the message saying that a paper is being drawn, nor
+        // a clock running for a paper that is not there.
+        Frm_Ks_Choose->Timer1->stop();
         HideWaitMessage();
         throw;
     }

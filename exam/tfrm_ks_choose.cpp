@@ -6,8 +6,11 @@
 #include "signdisplay.h"
 #include "tfrm_ping.h"
 
+#include "exceptionreporter.h"
 #include "findbyname.h"
+#include "pushbutton.h"
 #include "tkvlabel.h"
+#include "tx_printmessage.h"
 #include "winstyle.h"
 
 #include <QGroupBox>
@@ -50,7 +53,7 @@ QPixmap checkMark()
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new PushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
     b->setFocusPolicy(Qt::TabFocus);
@@ -65,6 +68,15 @@ QLineEdit *choiceBox(QWidget *parent, const char *name, QRect geometry)
     e->setReadOnly(true);
     e->setFont(songFont(16));
     return e;
+}
+
+// A long choice shows its beginning; the whole text stays reachable with the cursor keys
+// and in the tooltip.
+void showChoice(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text)
@@ -135,7 +147,7 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
             const int n = page * QuestionsPerPage + i + 1;
             const int x = 4 + (i % 10) * 40;
             const int y = i < 10 ? 6 : 57;
-            auto *number = new QPushButton(QString::number(n), sheet);
+            auto *number = new PushButton(QString::number(n), sheet);
             number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
             number->setGeometry(x, y, 35, 25);
             number->setFont(songFont(14));
@@ -245,9 +257,13 @@ void TFrm_Ks_Choose::FormShow()
         // A paper that could not be drawn is not left on screen half drawn: the window goes
         // away again, and the next showing draws afresh. A failure once the whole paper is
         // in place (the first question's sign picture) is only reported.
+        // The clock stops, so that it never hands in a paper that was not drawn, and the
+        // wait message goes before the error comes up.
         if (!m_answeringBegun) {
+            Timer1->stop();
             Tag = 0;
             m_drawFailed = true;
+            HideWaitMessage();
         }
         throw;
     }
@@ -295,9 +311,9 @@ void TFrm_Ks_Choose::BitBtn1Click(QObject *Sender)
 
     Edt_Tm->setPlainText(slot.QuestionText);
     Edt_Tm->setToolTip(QString::number(slot.QuestionId));
-    Edt_Ans_A->setText(slot.ChoiceA);
-    Edt_Ans_B->setText(slot.ChoiceB);
-    Edt_Ans_C->setText(slot.ChoiceC);
+    showChoice(Edt_Ans_A, slot.ChoiceA);
+    showChoice(Edt_Ans_B, slot.ChoiceB);
+    showChoice(Edt_Ans_C, slot.ChoiceC);
     const bool hasC = !trimBlanks(slot.ChoiceC).isEmpty();
     Btn_Ans_C->setVisible(hasC);
     Edt_Ans_C->setVisible(hasC);
@@ -323,7 +339,13 @@ void TFrm_Ks_Choose::BitBtn1Click(QObject *Sender)
         Img_DuiHao->move(box->x() + box->width(), top);
     }
 
-    Button2Click(Sender);
+    // A sign picture that cannot be shown is reported; the question stays on display
+    // without it, so that it can still be answered and reviewed.
+    try {
+        Button2Click(Sender);
+    } catch (...) {
+        reportException(std::current_exception());
+    }
 }
 
 void TFrm_Ks_Choose::PageControl1Change(QObject *)
@@ -367,6 +389,11 @@ void TFrm_Ks_Choose::Btn_CloseClick(QObject *)
 
 void TFrm_Ks_Choose::Timer1Timer(QObject *)
 {
+    // A clock without a paper in place (a start that failed) never hands anything in.
+    if (Tag == 0) {
+        Timer1->stop();
+        return;
+    }
     // The tick after the one that showed 00:00 hands in; the clock never shows a negative time.
     if (MinutesLeft < 0 || (MinutesLeft == 0 && SecondsLeft == 0)) {
         Btn_pingClick(Timer1);
@@ -412,6 +439,9 @@ void TFrm_Ks_Choose::Btn_ZhiShiDianClick(QObject *)
 void TFrm_Ks_Choose::BeginAnswering()
 {
     m_answeringBegun = true;
+    // The previous paper's knowledge count is no part of this one.
+    Lbl_count->clear();
+    Lbl_Ip->clear();
     if (CurrentNumberButton)
         setFontColor(CurrentNumberButton, clBlack);
     CurrentNumberButton = qobject_cast<QPushButton *>(findComponent(this, QStringLiteral("BitBtn1")));

@@ -1,10 +1,12 @@
 #include "tfrm_ping.h"
 
 #include "exampaper.h"
+#include "examscore.h"
 #include "tfrm_ks_choose.h"
 
 #include "findbyname.h"
 #include "modalshow.h"
+#include "pushbutton.h"
 #include "tdxbutton.h"
 #include "tkvlabel.h"
 #include "winstyle.h"
@@ -63,12 +65,13 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     , GrpBx_Choose(new QGroupBox(QStringLiteral("选择题答案"), Panel1))
     , Label4(new QLabel(QStringLiteral("总分"), Panel1))
     , Edit_sum(new QLineEdit(Panel1))
+    , Lbl_Verdict(new QLabel(Panel1))
     , Button2(new TdxButton(Panel1))
 {
     setObjectName(QStringLiteral("Frm_Ping"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("评分"));
-    setDesignedPanelSize(QSize(PanelWidth, PanelHeight), false);
+    setDesignedPanelSize(QSize(PanelWidth, PanelHeight), true);
 
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -93,7 +96,7 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     for (int n = 1; n <= ExamLength; ++n) {
         const int row = (n - 1) / NumbersPerRow;
         const int column = (n - 1) % NumbersPerRow;
-        auto *number = new QPushButton(QString::number(n), GrpBx_Choose);
+        auto *number = new PushButton(QString::number(n), GrpBx_Choose);
         number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
         number->setGeometry(14 + column * 37, 22 + row * 31, 28, 25);
         number->setFocusPolicy(Qt::TabFocus);
@@ -106,6 +109,10 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     Edit_sum->setObjectName(QStringLiteral("Edit_sum"));
     Edit_sum->setGeometry(432, 170, 67, 20);
     Edit_sum->setReadOnly(true);
+    // The verdict sits under the total, in the room left free beside the numbers.
+    Lbl_Verdict->setObjectName(QStringLiteral("Lbl_Verdict"));
+    Lbl_Verdict->setGeometry(432, 196, 67, 20);
+    Lbl_Verdict->setFont(songFont(16, true));
 
     Button2->setObjectName(QStringLiteral("Button2"));
     TdxButton::applyQuitButtonLook(*Button2, 84);
@@ -130,19 +137,15 @@ void TFrm_Ping::runModal()
 void TFrm_Ping::FormShow()
 {
     Tfrm_qixNeoForm::FormShow();
-    TotalScore = 0;
+    const ExamScore score = scorePaper(ExamPaper);
+    TotalScore = int(score.total);
     for (int n = 1; n <= ExamLength; ++n) {
-        const _Tk &slot = ExamPaper[n];
         QWidget *number = findChildControl(GrpBx_Choose, QStringLiteral("BitBtn%1").arg(n));
-        // Exact comparison: "a" is not "A", and an empty key matches an unanswered question.
-        if (slot.CorrectKey == slot.GivenAnswer) {
-            setFontColor(number, clGreen);
-            TotalScore += slot.QuestionScore;
-        } else {
-            setFontColor(number, clRed);
-        }
+        setFontColor(number, score.right[std::size_t(n)] ? clGreen : clRed);
     }
     Edit_sum->setText(QString::number(TotalScore));
+    Lbl_Verdict->setText(score.passed() ? tr("合格") : tr("不合格"));
+    setFontColor(Lbl_Verdict, score.passed() ? clGreen : clRed);
 }
 
 void TFrm_Ping::onNumberButtonClicked()
