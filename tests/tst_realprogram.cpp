@@ -1,18 +1,23 @@
 // Runs the real program on an X server (under xvfb-run): the splash, then the start window,
-// Alt+S, and the exam window on question 1. It looks at the program from outside, through
-// the X server, and keeps screenshots of every step in <build>/screenshots.
+// Alt+S, and the exam window on question 1; a start over a bank too small for a paper; a
+// start while an exam is on screen. It looks at the program from outside, through the X
+// server, and keeps screenshots of every step in <build>/screenshots.
+#include "examtestbank.h"
+
 #include "searchanimation.h"
 #include "tanimate.h"
 #include "tapplication.h"
 #include "tx_printmessage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <xcb/xcb.h>
@@ -162,6 +167,29 @@ int redPixels(const QImage &image, const QRect &area)
     return count;
 }
 
+// A part of the screen as it is now.
+QImage grab(const QRect &area)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+// The windows by what identifies them: the start, exam and score windows by title, the wait
+// message by its size, the error message by the program's name as its title.
+const QString StartTitle = QStringLiteral("Tarnel北京机动车驾驶员法培考试");
+const QString ScoreTitle = QStringLiteral("评分");
+const QSize ExamSize(654, 490);
+const QSize WaitSize(334, 96);
+
+// Where the exam window shows the clock and the first page of numbers with their answer boxes.
+QRect clockArea(const TopWindow &exam)
+{
+    return QRect(exam.geometry.topLeft() + QPoint(10 + 428 + 4, 50 + 38 + 18), QSize(62, 26));
+}
+QRect firstPageArea(const TopWindow &exam)
+{
+    return QRect(exam.geometry.topLeft() + QPoint(10 + 8, 50 + 36), QSize(412, 139));
+}
+
 } // namespace
 
 class TestRealProgram : public QObject {
@@ -173,14 +201,58 @@ class TestRealProgram : public QObject {
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < ms) {
+        do {
             for (const TopWindow &w : m_x.windows()) {
                 if (match(w))
                     return w;
             }
             QTest::qWait(20);
-        }
+        } while (clock.elapsed() < ms);
         return std::nullopt;
+    }
+
+    bool waitForImage(const std::function<bool()> &holds, int ms = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            if (holds())
+                return true;
+            QTest::qWait(20);
+        } while (clock.elapsed() < ms);
+        return false;
+    }
+
+    // Alt + letter to a window until what it should do has happened. A key that comes before
+    // the window has taken the activation (a moment after it is mapped) is lost; sending it
+    // again is harmless for the keys used here.
+    bool altKeyUntil(xcb_window_t window, char letter, const std::function<bool()> &done)
+    {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            m_x.altKey(window, letter);
+            if (waitForImage(done, 1000))
+                return true;
+        }
+        return false;
+    }
+
+    bool isUp(const std::function<bool(const TopWindow &)> &match) { return waitFor(match, 0).has_value(); }
+
+    // The program copied into a folder of its own with a bank beside it, as installed.
+    static bool installIn(const QString &folder, int questions)
+    {
+        examtest::writeBank(examtest::bank(questions), folder);
+        return QFile::copy(QStringLiteral(DRVQ_BUILD_DIR "/drvq"), folder + QStringLiteral("/drvq"));
+    }
+
+    void endWithAltQ(QProcess &program, xcb_window_t start)
+    {
+        m_x.altKey(start, 'q');
+        if (!program.waitForFinished(5000)) {
+            program.kill();
+            QFAIL("\"&Q退出\" did not end the program");
+        }
+        QCOMPARE(program.exitCode(), 0);
     }
 
 private slots:
@@ -232,6 +304,84 @@ private slots:
         QVERIFY(program.waitForFinished(5000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+    }
+
+    void aBankTooSmallForAPaperIsReportedAndNothingIsHandedIn()
+    {
+        QTemporaryDir folder;
+        QVERIFY(installIn(folder.path(), 99));
+        QProcess program;
+        program.setProgram(folder.filePath(QStringLiteral("drvq")));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        const auto start = waitFor([](const TopWindow &w) { return w.title == StartTitle; }, 15000);
+        QVERIFY2(start, "no start window");
+
+        const auto isError = [](const TopWindow &w) { return w.title == QStringLiteral("drvq"); };
+        const auto isScore = [](const TopWindow &w) { return w.title == ScoreTitle; };
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            QVERIFY2(altKeyUntil(start->id, 's', [&] { return isUp(isError); }), "no message about the bank");
+            const auto error = waitFor(isError);
+            QVERIFY(error);
+            if (attempt == 1)
+                screenshot(QStringLiteral("5-bank-too-small"));
+            QVERIFY2(!isUp([](const TopWindow &w) { return w.geometry.size() == WaitSize; }), "the wait message stayed up");
+            QVERIFY2(!isUp([](const TopWindow &w) { return w.geometry.size() == ExamSize; }), "an exam window is up");
+            // The clock of a paper that was never drawn would hand it in a second later.
+            QVERIFY2(!waitFor(isScore, 3000), "a score window came up over the message");
+            m_x.close(error->id);
+            QVERIFY(waitForImage([&] { return !isUp(isError); }, 5000));
+            QVERIFY2(!waitFor(isScore, 2000), "a score window came up after the message");
+            // The second round shows that the start window takes input again at once.
+        }
+        endWithAltQ(program, start->id);
+    }
+
+    void startingAgainWhileAnExamIsUpBeginsAFreshOne()
+    {
+        QProcess program;
+        program.setProgram(QStringLiteral(DRVQ_BUILD_DIR "/drvq"));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        const auto start = waitFor([](const TopWindow &w) { return w.title == StartTitle; }, 15000);
+        QVERIFY2(start, "no start window");
+        const auto isExam = [](const TopWindow &w) { return w.geometry.size() == ExamSize; };
+        QVERIFY(altKeyUntil(start->id, 's', [&] { return isUp(isExam); }));
+        const auto exam = waitFor(isExam);
+        QVERIFY2(exam, "no exam window");
+        QVERIFY(waitForImage([&] { return !isUp([](const TopWindow &w) { return w.geometry.size() == WaitSize; }); }));
+
+        // The clock: the first tick after the start shows 44:59; keep that picture.
+        const QImage beforeFirstTick = grab(clockArea(*exam));
+        QImage at4459;
+        QVERIFY(waitForImage([&] { return (at4459 = grab(clockArea(*exam))) != beforeFirstTick; }, 5000));
+        // Page 1 as a new paper shows it: question 1 in red, no answers.
+        const QImage freshPage = grab(firstPageArea(*exam));
+
+        // Answer three questions and let the clock run on past 44:59.
+        for (char letter : {'a', 'b', 'c'}) {
+            const QImage page = grab(firstPageArea(*exam));
+            QVERIFY(altKeyUntil(exam->id, letter, [&] { return grab(firstPageArea(*exam)) != page; }));
+        }
+        QVERIFY(waitForImage([&] {
+            const QImage now = grab(clockArea(*exam));
+            return now != at4459 && now != beforeFirstTick;
+        }, 5000));
+        QVERIFY(grab(firstPageArea(*exam)) != freshPage);
+        screenshot(QStringLiteral("6-exam-answered"));
+
+        // A fresh paper: no answers, question 1 in red, and a clock that began at 45:00 again.
+        QVERIFY2(altKeyUntil(start->id, 's', [&] { return isUp(isExam) && grab(firstPageArea(*exam)) == freshPage; }),
+                 "the answers stayed");
+        const auto again = waitFor(isExam);
+        QVERIFY2(again, "no exam window after starting again");
+        QCOMPARE(again->geometry, exam->geometry);
+        QVERIFY2(waitForImage([&] { return grab(clockArea(*again)) == at4459; }, 5000), "the clock did not start again");
+        screenshot(QStringLiteral("7-exam-started-again"));
+        QVERIFY(!isUp([](const TopWindow &w) { return w.title == ScoreTitle; }));
+        endWithAltQ(program, start->id);
     }
 
     void theWaitMessageKeepsMovingWhileTheGuiIsBusy()
