@@ -5,6 +5,7 @@
 
 #include "exampaper.h"
 #include "tfrm_ks_choose.h"
+#include "tfrm_ping.h"
 
 #include "modalshow.h"
 #include "searchanimation.h"
@@ -50,6 +51,24 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
     return label;
 }
 
+// The start button: light gold to white, green border, green caption while hot.
+void applyStartButtonLook(TdxButton &button)
+{
+    button.setCaption(QStringLiteral("&S开始考试"));
+    TdxColors &colors = button.Colors();
+    colors.setBackgroundFrom(winColor(13562879));
+    colors.setBackgroundTo(Qt::white);
+    colors.setBorderLine(winColor(32768));
+    colors.setClickedTo(winColor(13562879));
+    colors.setFocusedTo(winColor(9352301));
+    colors.setHotTrack(winColor(32768));
+    button.setHotTrack(true);
+    button.setLayout(TdxButton::blGlyphRight);
+    button.setQuality(TdxButton::bqHigh);
+    button.setShowFocusRect(false);
+    button.resize(211, button.height());
+}
+
 } // namespace
 
 TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
@@ -80,10 +99,10 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
 
     // The two buttons, each 211 wide, one above the other under the links.
     Button1->setObjectName(QStringLiteral("Button1"));
-    TdxButton::applyStartButtonLook(*Button1);
+    applyStartButtonLook(*Button1);
     Button1->move((PanelWidth - Button1->width()) / 2, 156);
     Button2->setObjectName(QStringLiteral("Button2"));
-    TdxButton::applyQuitButtonLook(*Button2, 211);
+    TFrm_Ping::applyQuitButtonLook(*Button2, 211);
     Button2->move((PanelWidth - Button2->width()) / 2, 189);
     setTabOrder(Button1, Button2);
     connect(Button1, &TdxButton::clicked, this, [this] { Button1Click(Button1); });

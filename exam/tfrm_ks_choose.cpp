@@ -1,7 +1,9 @@
 #include "tfrm_ks_choose.h"
 
+#include "countdown.h"
 #include "drawexampaper.h"
 #include "exampaper.h"
+#include "knowledgecycle.h"
 #include "picturebox.h"
 #include "signdisplay.h"
 #include "tfrm_ping.h"
@@ -31,7 +33,6 @@ int SecondsLeft = 0;
 
 namespace {
 
-constexpr int ExamMinutes = 45;
 constexpr int QuestionsPerPage = 20;
 constexpr quint32 TitleBlue = 0xFF0000;
 constexpr quint32 Fuchsia = 0xFF00FF;
@@ -124,6 +125,22 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     setWindowTitle(QStringLiteral("机动车驾驶员法培考试"));
     setDesignedPanelSize(QSize(634, 430), true);
 
+    buildTitle();
+    buildPages();
+    buildQuestionArea();
+    buildClockArea();
+    buildReviewControls();
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+    if (!Frm_Ks_Choose)
+        Frm_Ks_Choose = this;
+}
+
+void TFrm_Ks_Choose::buildTitle()
+{
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(0, 0, 634, 430);
@@ -133,8 +150,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     setFontColor(KvLabel1, TitleBlue);
     KvLabel1->setAlignment(Qt::AlignCenter);
     KvLabel1->setGeometry(150, 4, 334, 28);
+}
 
-    // Five pages of twenty numbers, each number button with its answer box right under it.
+// Five pages of twenty numbers, each number button with its answer box right under it.
+void TFrm_Ks_Choose::buildPages()
+{
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 36, 412, 139);
     PageControl1->setFont(songFont(12));
@@ -143,32 +163,37 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));
         TabSheet[page] = sheet;
-        for (int i = 0; i < QuestionsPerPage; ++i) {
-            const int n = page * QuestionsPerPage + i + 1;
-            const int x = 4 + (i % 10) * 40;
-            const int y = i < 10 ? 6 : 57;
-            auto *number = new PushButton(QString::number(n), sheet);
-            number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
-            number->setGeometry(x, y, 35, 25);
-            number->setFont(songFont(14));
-            number->setFocusPolicy(Qt::TabFocus);
-            setFontColor(number, clBlack);
-            connect(number, &QPushButton::clicked, this, &TFrm_Ks_Choose::onNumberButtonClicked);
-            auto *answer = new QLineEdit(sheet);
-            answer->setObjectName(QStringLiteral("Edit%1").arg(n));
-            answer->setGeometry(x, y + 25, 36, 22);
-            answer->setFont(songFont(14));
-            answer->setAlignment(Qt::AlignCenter);
-            answer->setReadOnly(true);
-            answer->setEnabled(false);
-            QPalette black = answer->palette();
-            black.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-            answer->setPalette(black);
-        }
+        for (int i = 0; i < QuestionsPerPage; ++i)
+            addNumber(sheet, page * QuestionsPerPage + i + 1, QPoint(4 + (i % 10) * 40, i < 10 ? 6 : 57));
         PageControl1->addTab(sheet, QString::fromUtf8(captions[page]));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TFrm_Ks_Choose::onCurrentPageChanged);
+}
 
+void TFrm_Ks_Choose::addNumber(QWidget *sheet, int n, QPoint at)
+{
+    auto *number = new PushButton(QString::number(n), sheet);
+    number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
+    number->setGeometry(at.x(), at.y(), 35, 25);
+    number->setFont(songFont(14));
+    number->setFocusPolicy(Qt::TabFocus);
+    setFontColor(number, clBlack);
+    connect(number, &QPushButton::clicked, this, &TFrm_Ks_Choose::onNumberButtonClicked);
+    auto *answer = new QLineEdit(sheet);
+    answer->setObjectName(QStringLiteral("Edit%1").arg(n));
+    answer->setGeometry(at.x(), at.y() + 25, 36, 22);
+    answer->setFont(songFont(14));
+    answer->setAlignment(Qt::AlignCenter);
+    answer->setReadOnly(true);
+    answer->setEnabled(false);
+    QPalette black = answer->palette();
+    black.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    answer->setPalette(black);
+}
+
+// The question, its sign picture, the answer buttons with their choices and the check mark.
+void TFrm_Ks_Choose::buildQuestionArea()
+{
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(12, 186, 609, 239);
     Label2->setGeometry(8, 18, 60, 14);
@@ -189,7 +214,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Img_DuiHao->setAlignment(Qt::AlignCenter);
     Img_DuiHao->setPixmap(checkMark());
     Img_DuiHao->hide();
+}
 
+// The remaining time in lime on black, with the hand-in and leave buttons under it.
+void TFrm_Ks_Choose::buildClockArea()
+{
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(428, 38, 71, 137);
     setFontColor(GroupBox2, Fuchsia);
@@ -213,7 +242,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
         setFontColor(b, clBlack);
     connect(Btn_ping, &QPushButton::clicked, this, [this] { Btn_pingClick(Btn_ping); });
     connect(Btn_Close, &QPushButton::clicked, this, [this] { Btn_CloseClick(Btn_Close); });
+}
 
+// The analysis and knowledge points, hidden until the review.
+void TFrm_Ks_Choose::buildReviewControls()
+{
     Btn_ZhiShiDian->hide();
     Btn_Analysis->hide();
     connect(Btn_ZhiShiDian, &QPushButton::clicked, this, [this] { Btn_ZhiShiDianClick(Btn_ZhiShiDian); });
@@ -229,13 +262,6 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Lbl_Ip->setGeometry(606, 171, 24, 14);
     Lbl_count->hide();
     Lbl_Ip->hide();
-
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
-
-    if (!Frm_Ks_Choose)
-        Frm_Ks_Choose = this;
 }
 
 TFrm_Ks_Choose::~TFrm_Ks_Choose()
@@ -394,18 +420,12 @@ void TFrm_Ks_Choose::Timer1Timer(QObject *)
         Timer1->stop();
         return;
     }
-    // The tick after the one that showed 00:00 hands in; the clock never shows a negative time.
-    if (MinutesLeft < 0 || (MinutesLeft == 0 && SecondsLeft == 0)) {
+    if (Countdown::tick(MinutesLeft, SecondsLeft) == Countdown::Tick::HandIn) {
         Btn_pingClick(Timer1);
         return;
     }
-    if (SecondsLeft == 0) {
-        --MinutesLeft;
-        SecondsLeft = 60;
-    }
-    --SecondsLeft;
-    Lbl_Minute->setText(QStringLiteral("%1").arg(MinutesLeft, 2, 10, QLatin1Char('0')));
-    Lbl_Second->setText(QStringLiteral("%1").arg(SecondsLeft, 2, 10, QLatin1Char('0')));
+    Lbl_Minute->setText(Countdown::figure(MinutesLeft));
+    Lbl_Second->setText(Countdown::figure(SecondsLeft));
 }
 
 void TFrm_Ks_Choose::Button2Click(QObject *)
@@ -428,10 +448,9 @@ void TFrm_Ks_Choose::Btn_ZhiShiDianClick(QObject *)
         return;
     Lbl_count->show();
     Lbl_Ip->show();
-    // The index moves on before it shows, and the drawing leaves it at 1, so the first
-    // press on a question with several points shows point 2.
-    slot.KnowledgeIndex = slot.KnowledgeIndex < slot.KnowledgeCount ? slot.KnowledgeIndex + 1 : 1;
-    Lbl_count->setText(QStringLiteral("共有'%1'个知识点").arg(slot.KnowledgeCount));
+    // The index moves on before it shows: the first press shows point 2 where there are several.
+    slot.KnowledgeIndex = KnowledgeCycle::next(slot.KnowledgeIndex, slot.KnowledgeCount);
+    Lbl_count->setText(KnowledgeCycle::countText(slot.KnowledgeCount));
     Lbl_Ip->setText(QString::number(slot.KnowledgeIndex));
     Mem_Analysis->setPlainText(slot.KnowledgeTexts.at(std::size_t(slot.KnowledgeIndex - 1)));
 }
@@ -447,7 +466,7 @@ void TFrm_Ks_Choose::BeginAnswering()
     CurrentNumberButton = qobject_cast<QPushButton *>(findComponent(this, QStringLiteral("BitBtn1")));
     CurrentAnswerBox = qobject_cast<QLineEdit *>(findComponent(this, QStringLiteral("Edit1")));
     CurrentNo = 1;
-    MinutesLeft = ExamMinutes;
+    MinutesLeft = Countdown::ExamMinutes;
     SecondsLeft = 0;
     Timer1->start();
     setActivePage(0);

@@ -81,6 +81,14 @@ protected:
     void FormShow() override;
 
 private:
+    // The constructor's steps, top of the window to bottom.
+    void buildTitle();
+    void buildPages();
+    void addNumber(QWidget *sheet, int n, QPoint at);
+    void buildQuestionArea();
+    void buildClockArea();
+    void buildReviewControls();
+
     void SaveAnswerAndNext();
     void onNumberButtonClicked();
     void onAnswerButtonClicked();

@@ -73,6 +73,20 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     setWindowTitle(QStringLiteral("评分"));
     setDesignedPanelSize(QSize(PanelWidth, PanelHeight), true);
 
+    buildTitles();
+    buildNumbers();
+    buildTotal();
+
+    Button2->setObjectName(QStringLiteral("Button2"));
+    applyQuitButtonLook(*Button2, 84);
+    Button2->move(432, 391);
+    connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
+
+    Frm_Ping = this;
+}
+
+void TFrm_Ping::buildTitles()
+{
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
@@ -88,8 +102,11 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     setFontColor(Label5, Navy);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setGeometry(120, 48, 301, 16);
+}
 
-    // Ten rows of ten numbers in number order, all in the group box's font.
+// Ten rows of ten numbers in number order, all in the group box's font.
+void TFrm_Ping::buildNumbers()
+{
     GrpBx_Choose->setObjectName(QStringLiteral("GrpBx_Choose"));
     GrpBx_Choose->setFont(songFont(12));
     GrpBx_Choose->setGeometry(16, 76, 394, 340);
@@ -103,7 +120,10 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
         setFontColor(number, clBlack);
         connect(number, &QPushButton::clicked, this, &TFrm_Ping::onNumberButtonClicked);
     }
+}
 
+void TFrm_Ping::buildTotal()
+{
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(432, 150, 67, 16);
     Edit_sum->setObjectName(QStringLiteral("Edit_sum"));
@@ -113,13 +133,6 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     Lbl_Verdict->setObjectName(QStringLiteral("Lbl_Verdict"));
     Lbl_Verdict->setGeometry(432, 196, 67, 20);
     Lbl_Verdict->setFont(songFont(16, true));
-
-    Button2->setObjectName(QStringLiteral("Button2"));
-    TdxButton::applyQuitButtonLook(*Button2, 84);
-    Button2->move(432, 391);
-    connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
-
-    Frm_Ping = this;
 }
 
 TFrm_Ping::~TFrm_Ping()
@@ -175,4 +188,20 @@ void TFrm_Ping::Button2Click(QObject *)
     Frm_Ks_Choose->Tag = 0;
     Frm_Ks_Choose->close();
     close();
+}
+
+void TFrm_Ping::applyQuitButtonLook(TdxButton &button, int width)
+{
+    button.setCaption(QStringLiteral("&Q退出"));
+    TdxColors &colors = button.Colors();
+    colors.setBackgroundFrom(winColor(13562879));
+    colors.setBackgroundTo(Qt::white);
+    colors.setBorderLine(winColor(32768));
+    colors.setFocusedFrom(winColor(13618943));
+    colors.setFocusedTo(winColor(6315007));
+    button.setHotTrack(true);
+    button.setLayout(TdxButton::blGlyphRight);
+    button.setQuality(TdxButton::bqHigh);
+    button.setShowFocusRect(false);
+    button.resize(width, button.height());
 }

@@ -41,10 +41,17 @@ public:
     // Creates the score window, shows it modally and frees it when its showing ends.
     static void runModal();
 
+    // The exit button's look, "&Q退出" light gold to white with a red ring while focused; the
+    // start window's exit button shares it.
+    static void applyQuitButtonLook(TdxButton &button, int width);
+
 protected:
     void FormShow() override;
 
 private:
+    void buildTitles();
+    void buildNumbers();
+    void buildTotal();
     void onNumberButtonClicked();
 };
 

@@ -496,36 +496,3 @@ void TdxButton::paintContent(QPainter &painter) const
     }
     painter.restore();
 }
-
-void TdxButton::applyStartButtonLook(TdxButton &button)
-{
-    button.setCaption(QStringLiteral("&S开始考试"));
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setClickedTo(winColor(13562879));
-    colors.setFocusedTo(winColor(9352301));
-    colors.setHotTrack(winColor(32768));
-    button.setHotTrack(true);
-    button.setLayout(blGlyphRight);
-    button.setQuality(bqHigh);
-    button.setShowFocusRect(false);
-    button.resize(211, button.height());
-}
-
-void TdxButton::applyQuitButtonLook(TdxButton &button, int width)
-{
-    button.setCaption(QStringLiteral("&Q退出"));
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setFocusedFrom(winColor(13618943));
-    colors.setFocusedTo(winColor(6315007));
-    button.setHotTrack(true);
-    button.setLayout(blGlyphRight);
-    button.setQuality(bqHigh);
-    button.setShowFocusRect(false);
-    button.resize(width, button.height());
-}
