@@ -108,6 +108,14 @@ private:
     void updateShortcuts();
     void shortcutActivated();
     void paintBorder(QPainter &painter) const;
+    struct ContentLayout {
+        QString caption;  // elided where it cannot wrap
+        int flags = 0;    // for QPainter::drawText
+        QRect textRect;
+        QPoint glyphAt;
+    };
+    [[nodiscard]] ContentLayout contentLayout() const;
+    void placeGlyph(ContentLayout &layout, QPoint origin, QSize block, QSize glyph) const;
     void paintContent(QPainter &painter) const;
 
     TdxColors m_colors;
