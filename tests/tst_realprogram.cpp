@@ -8,6 +8,7 @@
 #include "tanimate.h"
 #include "tapplication.h"
 #include "tx_printmessage.h"
+#include "x11animationplayer.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <optional>
 
 namespace {
@@ -382,6 +384,29 @@ private slots:
         screenshot(QStringLiteral("7-exam-started-again"));
         QVERIFY(!isUp([](const TopWindow &w) { return w.title == ScoreTitle; }));
         endWithAltQ(program, start->id);
+    }
+
+    void aPainterThatThrowsStopsTheAnimationAndNotTheProgram()
+    {
+        QWidget window;
+        window.resize(80, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        X11AnimationPlayer player;
+        const bool started = player.start(window.winId(), window.size(), 8, 10, [](QImage &image, int frame) {
+            if (frame == 3)
+                throw std::runtime_error("painter failed");
+            image.fill(Qt::blue);
+        });
+        QVERIFY(started);
+        QVERIFY(waitForImage([&] { return player.painterFailed(); }, 5000));
+        QCOMPARE(player.framesDrawn(), 3);
+        player.stop();
+        QVERIFY(!player.running());
+        // Started again, it plays.
+        QVERIFY(player.start(window.winId(), window.size(), 8, 10, [](QImage &image, int) { image.fill(Qt::red); }));
+        QVERIFY(waitForImage([&] { return player.framesDrawn() > 3; }, 5000));
+        QVERIFY(!player.painterFailed());
     }
 
     void theWaitMessageKeepsMovingWhileTheGuiIsBusy()
