@@ -15,6 +15,8 @@
 #include "tx_printmessage.h"
 #include "winstyle.h"
 
+#include "blanks.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The drvq developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The countdown and the knowledge cycling of the review, without any window.
+// The countdown, the knowledge cycling of the review and the blanks around bank values,
+// without any window.
+#include "blanks.h"
 #include "countdown.h"
 #include "knowledgecycle.h"
 
@@ -68,6 +70,24 @@ private slots:
         for (qsizetype press = 0; press < shown.size(); ++press)
             seen << (index = KnowledgeCycle::next(index, count));
         QCOMPARE(seen, shown);
+    }
+
+    void blanksAroundABankValue_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("blanks only") << "   " << "";
+        QTest::newRow("control characters") << "\t\r\n\x01" << "";
+        QTest::newRow("around a name") << "  jg_a.jpg \r\n" << "jg_a.jpg";
+        QTest::newRow("inside kept") << " A B " << "A B";
+        QTest::newRow("ideographic space kept") << QStringLiteral("\u3000甲\u3000") << QStringLiteral("\u3000甲\u3000");
+    }
+    void blanksAroundABankValue()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, trimmed);
+        QCOMPARE(trimBlanks(value), trimmed);
     }
 
     void theCountAsTheReviewSaysIt()
