@@ -3,7 +3,6 @@
 #include "programfolder.h"
 #include "tfrm_logo.h"
 
-#include "exampaper.h"
 #include "tfrm_ks_choose.h"
 #include "tfrm_ping.h"
 
@@ -127,13 +126,9 @@ void TFrm_Ks_Sta::FormShow()
 
 void TFrm_Ks_Sta::Button1Click(QObject *)
 {
-    // A start always begins a fresh exam: an exam window still on screen (answering, or a
-    // review left open) goes first, so that its showing draws a new paper, and its clock
-    // stops until that paper is in place.
-    Frm_Ks_Choose->Timer1->stop();
-    Frm_Ks_Choose->hide();
-    Frm_Ks_Choose->Tag = 0;
-    ResetExamPaper();
+    // A start always begins a fresh exam, also while an exam window is on screen (answering,
+    // or a review left open).
+    Frm_Ks_Choose->PrepareNewExam();
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
         Dm->ADOConnection1->Close();

@@ -457,6 +457,14 @@ void TFrm_Ks_Choose::Btn_ZhiShiDianClick(QObject *)
     Mem_Analysis->setPlainText(slot.KnowledgeTexts.at(std::size_t(slot.KnowledgeIndex - 1)));
 }
 
+void TFrm_Ks_Choose::PrepareNewExam()
+{
+    Timer1->stop();
+    hide();
+    Tag = 0;
+    ResetExamPaper();
+}
+
 void TFrm_Ks_Choose::BeginAnswering()
 {
     m_answeringBegun = true;

@@ -1,4 +1,5 @@
 // The exam window in answering and review mode, driven by its controls' names.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -67,11 +68,7 @@ class TestExamWindow : public QObject {
 
     void startExam()
     {
-        m_window->hide();
-        ResetExamPaper();  // as an exam start does
-        m_window->Tag = 0;
-        SetReviewMode(false);
-        m_window->show();
+        examtest::startExam(*m_window);
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->Tag, 1);
     }

@@ -1,5 +1,6 @@
 #include "adoconnection.h"
 #include "bankerror.h"
+#include "bankerrortext.h"
 #include "connectionstring.h"
 #include "jet4writer.h"
 #include "jetheader.h"
@@ -14,6 +15,8 @@
 #include <QTest>
 
 #include <functional>
+
+using banktest::errorOf;
 
 namespace {
 
@@ -125,16 +128,6 @@ jet4::Database bankDatabase()
                    jet4::Value{}, jet4::Value{}, jet4::Value{}, jet4::Value{}}};
     database.tables.push_back(types);
     return database;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const BankError &error) {
-        return error.message();
-    }
-    return {};
 }
 
 QByteArray readFile(const QString &path)

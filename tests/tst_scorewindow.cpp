@@ -1,5 +1,6 @@
 // The score window: colouring and totalling the handed-in paper, opening a question for
 // review in the exam window, and the ways the review ends.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -61,11 +62,7 @@ class TestScoreWindow : public QObject {
 
     void startExam()
     {
-        m_exam->hide();
-        ResetExamPaper();  // as an exam start does
-        m_exam->Tag = 0;
-        SetReviewMode(false);
-        m_exam->show();
+        examtest::startExam(*m_exam);
         QCOMPARE(m_exam->Tag, 1);
     }
 
