@@ -23,6 +23,30 @@ struct X11AnimationPlayer::Connection {
 #endif
 };
 
+#ifdef DRVQ_HAVE_XCB
+// Frames are QImage::Format_RGB32 rows: 32 bits a pixel, blue in the lowest byte. The window
+// must be a 24-bit true-colour window whose server stores pixels the same way. Keeps the
+// window's depth in the connection.
+bool X11AnimationPlayer::takesRgb32Frames(Connection &connection, quintptr window)
+{
+    const xcb_setup_t *setup = xcb_get_setup(connection.xcb);
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
+        return false;
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(connection.xcb, xcb_get_geometry(connection.xcb, xcb_window_t(window)), nullptr);
+    if (!geometry)
+        return false;
+    connection.depth = geometry->depth;
+    std::free(geometry);
+    bool thirtyTwoBits = false;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format)) {
+        if (format.data->depth == connection.depth && format.data->bits_per_pixel == 32)
+            thirtyTwoBits = true;
+    }
+    return connection.depth == 24 && thirtyTwoBits;
+}
+#endif
+
 X11AnimationPlayer::~X11AnimationPlayer()
 {
     stop();
@@ -49,23 +73,7 @@ bool X11AnimationPlayer::start(quintptr window, QSize size, int frameCount, int 
     if (!connection->xcb || xcb_connection_has_error(connection->xcb))
         return false;
 
-    // Frames are QImage::Format_RGB32 rows: 32 bits a pixel, blue in the lowest byte. The
-    // window must be a 24-bit true-colour window whose server stores pixels the same way.
-    const xcb_setup_t *setup = xcb_get_setup(connection->xcb);
-    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
-        return false;
-    xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(
-        connection->xcb, xcb_get_geometry(connection->xcb, xcb_window_t(window)), nullptr);
-    if (!geometry)
-        return false;
-    connection->depth = geometry->depth;
-    std::free(geometry);
-    bool thirtyTwoBits = false;
-    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format)) {
-        if (format.data->depth == connection->depth && format.data->bits_per_pixel == 32)
-            thirtyTwoBits = true;
-    }
-    if (connection->depth != 24 || !thirtyTwoBits)
+    if (!takesRgb32Frames(*connection, window))
         return false;
 
     connection->gc = xcb_generate_id(connection->xcb);

@@ -37,6 +37,8 @@ public:
 
 private:
     struct Connection;
+    // Whether the window can take the frames as they are painted; needs an X11 build.
+    static bool takesRgb32Frames(Connection &connection, quintptr window);
     void run(std::unique_ptr<Connection> connection, quintptr window, QSize size, int frameCount, int frameMs,
              const FramePainter &painter);
 
