@@ -3,8 +3,8 @@
 #include "programfolder.h"
 #include "tfrm_logo.h"
 
-#include "exampaper.h"
 #include "tfrm_ks_choose.h"
+#include "tfrm_ping.h"
 
 #include "modalshow.h"
 #include "searchanimation.h"
@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUrl>
 
 TFrm_Ks_Sta *Frm_Ks_Sta = nullptr;
@@ -47,6 +48,24 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
     label->adjustSize();
     label->move((PanelWidth - label->width()) / 2, top);
     return label;
+}
+
+// The start button: light gold to white, green border, green caption while hot.
+void applyStartButtonLook(TdxButton &button)
+{
+    button.setCaption(QStringLiteral("&S开始考试"));
+    TdxColors &colors = button.Colors();
+    colors.setBackgroundFrom(winColor(13562879));
+    colors.setBackgroundTo(Qt::white);
+    colors.setBorderLine(winColor(32768));
+    colors.setClickedTo(winColor(13562879));
+    colors.setFocusedTo(winColor(9352301));
+    colors.setHotTrack(winColor(32768));
+    button.setHotTrack(true);
+    button.setLayout(TdxButton::blGlyphRight);
+    button.setQuality(TdxButton::bqHigh);
+    button.setShowFocusRect(false);
+    button.resize(211, button.height());
 }
 
 } // namespace
@@ -79,10 +98,10 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
 
     // The two buttons, each 211 wide, one above the other under the links.
     Button1->setObjectName(QStringLiteral("Button1"));
-    TdxButton::applyStartButtonLook(*Button1);
+    applyStartButtonLook(*Button1);
     Button1->move((PanelWidth - Button1->width()) / 2, 156);
     Button2->setObjectName(QStringLiteral("Button2"));
-    TdxButton::applyQuitButtonLook(*Button2, 211);
+    TFrm_Ping::applyQuitButtonLook(*Button2, 211);
     Button2->move((PanelWidth - Button2->width()) / 2, 189);
     setTabOrder(Button1, Button2);
     connect(Button1, &TdxButton::clicked, this, [this] { Button1Click(Button1); });
@@ -107,8 +126,9 @@ void TFrm_Ks_Sta::FormShow()
 
 void TFrm_Ks_Sta::Button1Click(QObject *)
 {
-    Frm_Ks_Choose->Tag = 0;
-    ResetExamPaper();
+    // A start always begins a fresh exam, also while an exam window is on screen (answering,
+    // or a review left open).
+    Frm_Ks_Choose->PrepareNewExam();
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
         Dm->ADOConnection1->Close();
@@ -119,7 +139,9 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
         SetReviewMode(false);
         Frm_Ks_Choose->show();
     } catch (...) {
-        // A failed start does not leave the message saying that a paper is being drawn.
+        // A failed start does not leave the message saying that a paper is being drawn, nor
+        // a clock running for a paper that is not there.
+        Frm_Ks_Choose->Timer1->stop();
         HideWaitMessage();
         throw;
     }

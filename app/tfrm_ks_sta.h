@@ -20,8 +20,9 @@ public:
     TdxButton *const Button1;
     TdxButton *const Button2;
 
-    // Resets the paper, opens the bank beside the program and shows the exam window, whose
-    // showing draws the paper. The wait message is up meanwhile and never outlives a failure.
+    // Hides an exam window still on screen, resets the paper, opens the bank beside the
+    // program and shows the exam window, whose showing draws a new paper. The wait message is
+    // up meanwhile; neither it nor the exam clock outlives a failure.
     void Button1Click(QObject *Sender);
     void Button2Click(QObject *Sender);
     void Label4Click(QObject *Sender);

@@ -5,8 +5,8 @@
 #include "tfrm_ks_choose.h"
 
 #include "findbyname.h"
-#include "winstyle.h"
 
+#include "blanks.h"
 #include "knowledgequery.h"
 #include "tdm.h"
 #include "textscramble.h"

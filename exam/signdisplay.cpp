@@ -3,8 +3,7 @@
 #include "picturebox.h"
 #include "picturetempfile.h"
 
-#include "winstyle.h"
-
+#include "blanks.h"
 #include "jpegdecoder.h"
 #include "tdm.h"
 

@@ -1,14 +1,21 @@
 #include "tfrm_ks_choose.h"
 
+#include "countdown.h"
 #include "drawexampaper.h"
 #include "exampaper.h"
+#include "knowledgecycle.h"
 #include "picturebox.h"
 #include "signdisplay.h"
 #include "tfrm_ping.h"
 
+#include "exceptionreporter.h"
 #include "findbyname.h"
+#include "pushbutton.h"
 #include "tkvlabel.h"
+#include "tx_printmessage.h"
 #include "winstyle.h"
+
+#include "blanks.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,7 +35,6 @@ int SecondsLeft = 0;
 
 namespace {
 
-constexpr int ExamMinutes = 45;
 constexpr int QuestionsPerPage = 20;
 constexpr quint32 TitleBlue = 0xFF0000;
 constexpr quint32 Fuchsia = 0xFF00FF;
@@ -50,7 +56,7 @@ QPixmap checkMark()
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new PushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
     b->setFocusPolicy(Qt::TabFocus);
@@ -65,6 +71,15 @@ QLineEdit *choiceBox(QWidget *parent, const char *name, QRect geometry)
     e->setReadOnly(true);
     e->setFont(songFont(16));
     return e;
+}
+
+// A long choice shows its beginning; the whole text stays reachable with the cursor keys
+// and in the tooltip.
+void showChoice(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text)
@@ -112,6 +127,22 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     setWindowTitle(QStringLiteral("机动车驾驶员法培考试"));
     setDesignedPanelSize(QSize(634, 430), true);
 
+    buildTitle();
+    buildPages();
+    buildQuestionArea();
+    buildClockArea();
+    buildReviewControls();
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+    if (!Frm_Ks_Choose)
+        Frm_Ks_Choose = this;
+}
+
+void TFrm_Ks_Choose::buildTitle()
+{
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(0, 0, 634, 430);
@@ -121,8 +152,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     setFontColor(KvLabel1, TitleBlue);
     KvLabel1->setAlignment(Qt::AlignCenter);
     KvLabel1->setGeometry(150, 4, 334, 28);
+}
 
-    // Five pages of twenty numbers, each number button with its answer box right under it.
+// Five pages of twenty numbers, each number button with its answer box right under it.
+void TFrm_Ks_Choose::buildPages()
+{
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 36, 412, 139);
     PageControl1->setFont(songFont(12));
@@ -131,32 +165,37 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));
         TabSheet[page] = sheet;
-        for (int i = 0; i < QuestionsPerPage; ++i) {
-            const int n = page * QuestionsPerPage + i + 1;
-            const int x = 4 + (i % 10) * 40;
-            const int y = i < 10 ? 6 : 57;
-            auto *number = new QPushButton(QString::number(n), sheet);
-            number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
-            number->setGeometry(x, y, 35, 25);
-            number->setFont(songFont(14));
-            number->setFocusPolicy(Qt::TabFocus);
-            setFontColor(number, clBlack);
-            connect(number, &QPushButton::clicked, this, &TFrm_Ks_Choose::onNumberButtonClicked);
-            auto *answer = new QLineEdit(sheet);
-            answer->setObjectName(QStringLiteral("Edit%1").arg(n));
-            answer->setGeometry(x, y + 25, 36, 22);
-            answer->setFont(songFont(14));
-            answer->setAlignment(Qt::AlignCenter);
-            answer->setReadOnly(true);
-            answer->setEnabled(false);
-            QPalette black = answer->palette();
-            black.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-            answer->setPalette(black);
-        }
+        for (int i = 0; i < QuestionsPerPage; ++i)
+            addNumber(sheet, page * QuestionsPerPage + i + 1, QPoint(4 + (i % 10) * 40, i < 10 ? 6 : 57));
         PageControl1->addTab(sheet, QString::fromUtf8(captions[page]));
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TFrm_Ks_Choose::onCurrentPageChanged);
+}
 
+void TFrm_Ks_Choose::addNumber(QWidget *sheet, int n, QPoint at)
+{
+    auto *number = new PushButton(QString::number(n), sheet);
+    number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
+    number->setGeometry(at.x(), at.y(), 35, 25);
+    number->setFont(songFont(14));
+    number->setFocusPolicy(Qt::TabFocus);
+    setFontColor(number, clBlack);
+    connect(number, &QPushButton::clicked, this, &TFrm_Ks_Choose::onNumberButtonClicked);
+    auto *answer = new QLineEdit(sheet);
+    answer->setObjectName(QStringLiteral("Edit%1").arg(n));
+    answer->setGeometry(at.x(), at.y() + 25, 36, 22);
+    answer->setFont(songFont(14));
+    answer->setAlignment(Qt::AlignCenter);
+    answer->setReadOnly(true);
+    answer->setEnabled(false);
+    QPalette black = answer->palette();
+    black.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    answer->setPalette(black);
+}
+
+// The question, its sign picture, the answer buttons with their choices and the check mark.
+void TFrm_Ks_Choose::buildQuestionArea()
+{
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(12, 186, 609, 239);
     Label2->setGeometry(8, 18, 60, 14);
@@ -177,7 +216,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Img_DuiHao->setAlignment(Qt::AlignCenter);
     Img_DuiHao->setPixmap(checkMark());
     Img_DuiHao->hide();
+}
 
+// The remaining time in lime on black, with the hand-in and leave buttons under it.
+void TFrm_Ks_Choose::buildClockArea()
+{
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(428, 38, 71, 137);
     setFontColor(GroupBox2, Fuchsia);
@@ -201,7 +244,11 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
         setFontColor(b, clBlack);
     connect(Btn_ping, &QPushButton::clicked, this, [this] { Btn_pingClick(Btn_ping); });
     connect(Btn_Close, &QPushButton::clicked, this, [this] { Btn_CloseClick(Btn_Close); });
+}
 
+// The analysis and knowledge points, hidden until the review.
+void TFrm_Ks_Choose::buildReviewControls()
+{
     Btn_ZhiShiDian->hide();
     Btn_Analysis->hide();
     connect(Btn_ZhiShiDian, &QPushButton::clicked, this, [this] { Btn_ZhiShiDianClick(Btn_ZhiShiDian); });
@@ -217,13 +264,6 @@ TFrm_Ks_Choose::TFrm_Ks_Choose(QWidget *parent)
     Lbl_Ip->setGeometry(606, 171, 24, 14);
     Lbl_count->hide();
     Lbl_Ip->hide();
-
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
-
-    if (!Frm_Ks_Choose)
-        Frm_Ks_Choose = this;
 }
 
 TFrm_Ks_Choose::~TFrm_Ks_Choose()
@@ -245,9 +285,13 @@ void TFrm_Ks_Choose::FormShow()
         // A paper that could not be drawn is not left on screen half drawn: the window goes
         // away again, and the next showing draws afresh. A failure once the whole paper is
         // in place (the first question's sign picture) is only reported.
+        // The clock stops, so that it never hands in a paper that was not drawn, and the
+        // wait message goes before the error comes up.
         if (!m_answeringBegun) {
+            Timer1->stop();
             Tag = 0;
             m_drawFailed = true;
+            HideWaitMessage();
         }
         throw;
     }
@@ -295,9 +339,9 @@ void TFrm_Ks_Choose::BitBtn1Click(QObject *Sender)
 
     Edt_Tm->setPlainText(slot.QuestionText);
     Edt_Tm->setToolTip(QString::number(slot.QuestionId));
-    Edt_Ans_A->setText(slot.ChoiceA);
-    Edt_Ans_B->setText(slot.ChoiceB);
-    Edt_Ans_C->setText(slot.ChoiceC);
+    showChoice(Edt_Ans_A, slot.ChoiceA);
+    showChoice(Edt_Ans_B, slot.ChoiceB);
+    showChoice(Edt_Ans_C, slot.ChoiceC);
     const bool hasC = !trimBlanks(slot.ChoiceC).isEmpty();
     Btn_Ans_C->setVisible(hasC);
     Edt_Ans_C->setVisible(hasC);
@@ -323,7 +367,13 @@ void TFrm_Ks_Choose::BitBtn1Click(QObject *Sender)
         Img_DuiHao->move(box->x() + box->width(), top);
     }
 
-    Button2Click(Sender);
+    // A sign picture that cannot be shown is reported; the question stays on display
+    // without it, so that it can still be answered and reviewed.
+    try {
+        Button2Click(Sender);
+    } catch (...) {
+        reportException(std::current_exception());
+    }
 }
 
 void TFrm_Ks_Choose::PageControl1Change(QObject *)
@@ -367,18 +417,17 @@ void TFrm_Ks_Choose::Btn_CloseClick(QObject *)
 
 void TFrm_Ks_Choose::Timer1Timer(QObject *)
 {
-    // The tick after the one that showed 00:00 hands in; the clock never shows a negative time.
-    if (MinutesLeft < 0 || (MinutesLeft == 0 && SecondsLeft == 0)) {
+    // A clock without a paper in place (a start that failed) never hands anything in.
+    if (Tag == 0) {
+        Timer1->stop();
+        return;
+    }
+    if (Countdown::tick(MinutesLeft, SecondsLeft) == Countdown::Tick::HandIn) {
         Btn_pingClick(Timer1);
         return;
     }
-    if (SecondsLeft == 0) {
-        --MinutesLeft;
-        SecondsLeft = 60;
-    }
-    --SecondsLeft;
-    Lbl_Minute->setText(QStringLiteral("%1").arg(MinutesLeft, 2, 10, QLatin1Char('0')));
-    Lbl_Second->setText(QStringLiteral("%1").arg(SecondsLeft, 2, 10, QLatin1Char('0')));
+    Lbl_Minute->setText(Countdown::figure(MinutesLeft));
+    Lbl_Second->setText(Countdown::figure(SecondsLeft));
 }
 
 void TFrm_Ks_Choose::Button2Click(QObject *)
@@ -401,23 +450,33 @@ void TFrm_Ks_Choose::Btn_ZhiShiDianClick(QObject *)
         return;
     Lbl_count->show();
     Lbl_Ip->show();
-    // The index moves on before it shows, and the drawing leaves it at 1, so the first
-    // press on a question with several points shows point 2.
-    slot.KnowledgeIndex = slot.KnowledgeIndex < slot.KnowledgeCount ? slot.KnowledgeIndex + 1 : 1;
-    Lbl_count->setText(QStringLiteral("共有'%1'个知识点").arg(slot.KnowledgeCount));
+    // The index moves on before it shows: the first press shows point 2 where there are several.
+    slot.KnowledgeIndex = KnowledgeCycle::next(slot.KnowledgeIndex, slot.KnowledgeCount);
+    Lbl_count->setText(KnowledgeCycle::countText(slot.KnowledgeCount));
     Lbl_Ip->setText(QString::number(slot.KnowledgeIndex));
     Mem_Analysis->setPlainText(slot.KnowledgeTexts.at(std::size_t(slot.KnowledgeIndex - 1)));
+}
+
+void TFrm_Ks_Choose::PrepareNewExam()
+{
+    Timer1->stop();
+    hide();
+    Tag = 0;
+    ResetExamPaper();
 }
 
 void TFrm_Ks_Choose::BeginAnswering()
 {
     m_answeringBegun = true;
+    // The previous paper's knowledge count is no part of this one.
+    Lbl_count->clear();
+    Lbl_Ip->clear();
     if (CurrentNumberButton)
         setFontColor(CurrentNumberButton, clBlack);
     CurrentNumberButton = qobject_cast<QPushButton *>(findComponent(this, QStringLiteral("BitBtn1")));
     CurrentAnswerBox = qobject_cast<QLineEdit *>(findComponent(this, QStringLiteral("Edit1")));
     CurrentNo = 1;
-    MinutesLeft = ExamMinutes;
+    MinutesLeft = Countdown::ExamMinutes;
     SecondsLeft = 0;
     Timer1->start();
     setActivePage(0);

@@ -69,6 +69,10 @@ public:
     // Review: the next knowledge point of the question on display.
     void Btn_ZhiShiDianClick(QObject *Sender);
 
+    // The first step of every exam start: the window goes, so that its next showing draws a
+    // new paper, its clock stops until that paper is in place, and the paper is cleared.
+    void PrepareNewExam();
+
     // After a new paper is drawn: page 1, question 1, 45:00 on the clock, countdown running.
     void BeginAnswering();
 
@@ -81,6 +85,14 @@ protected:
     void FormShow() override;
 
 private:
+    // The constructor's steps, top of the window to bottom.
+    void buildTitle();
+    void buildPages();
+    void addNumber(QWidget *sheet, int n, QPoint at);
+    void buildQuestionArea();
+    void buildClockArea();
+    void buildReviewControls();
+
     void SaveAnswerAndNext();
     void onNumberButtonClicked();
     void onAnswerButtonClicked();

@@ -1,10 +1,12 @@
 #include "tfrm_ping.h"
 
 #include "exampaper.h"
+#include "examscore.h"
 #include "tfrm_ks_choose.h"
 
 #include "findbyname.h"
 #include "modalshow.h"
+#include "pushbutton.h"
 #include "tdxbutton.h"
 #include "tkvlabel.h"
 #include "winstyle.h"
@@ -63,13 +65,28 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     , GrpBx_Choose(new QGroupBox(QStringLiteral("选择题答案"), Panel1))
     , Label4(new QLabel(QStringLiteral("总分"), Panel1))
     , Edit_sum(new QLineEdit(Panel1))
+    , Lbl_Verdict(new QLabel(Panel1))
     , Button2(new TdxButton(Panel1))
 {
     setObjectName(QStringLiteral("Frm_Ping"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("评分"));
-    setDesignedPanelSize(QSize(PanelWidth, PanelHeight), false);
+    setDesignedPanelSize(QSize(PanelWidth, PanelHeight), true);
 
+    buildTitles();
+    buildNumbers();
+    buildTotal();
+
+    Button2->setObjectName(QStringLiteral("Button2"));
+    applyQuitButtonLook(*Button2, 84);
+    Button2->move(432, 391);
+    connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
+
+    Frm_Ping = this;
+}
+
+void TFrm_Ping::buildTitles()
+{
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
@@ -85,34 +102,37 @@ TFrm_Ping::TFrm_Ping(QWidget *parent)
     setFontColor(Label5, Navy);
     Label5->setAlignment(Qt::AlignCenter);
     Label5->setGeometry(120, 48, 301, 16);
+}
 
-    // Ten rows of ten numbers in number order, all in the group box's font.
+// Ten rows of ten numbers in number order, all in the group box's font.
+void TFrm_Ping::buildNumbers()
+{
     GrpBx_Choose->setObjectName(QStringLiteral("GrpBx_Choose"));
     GrpBx_Choose->setFont(songFont(12));
     GrpBx_Choose->setGeometry(16, 76, 394, 340);
     for (int n = 1; n <= ExamLength; ++n) {
         const int row = (n - 1) / NumbersPerRow;
         const int column = (n - 1) % NumbersPerRow;
-        auto *number = new QPushButton(QString::number(n), GrpBx_Choose);
+        auto *number = new PushButton(QString::number(n), GrpBx_Choose);
         number->setObjectName(QStringLiteral("BitBtn%1").arg(n));
         number->setGeometry(14 + column * 37, 22 + row * 31, 28, 25);
         number->setFocusPolicy(Qt::TabFocus);
         setFontColor(number, clBlack);
         connect(number, &QPushButton::clicked, this, &TFrm_Ping::onNumberButtonClicked);
     }
+}
 
+void TFrm_Ping::buildTotal()
+{
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(432, 150, 67, 16);
     Edit_sum->setObjectName(QStringLiteral("Edit_sum"));
     Edit_sum->setGeometry(432, 170, 67, 20);
     Edit_sum->setReadOnly(true);
-
-    Button2->setObjectName(QStringLiteral("Button2"));
-    TdxButton::applyQuitButtonLook(*Button2, 84);
-    Button2->move(432, 391);
-    connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
-
-    Frm_Ping = this;
+    // The verdict sits under the total, in the room left free beside the numbers.
+    Lbl_Verdict->setObjectName(QStringLiteral("Lbl_Verdict"));
+    Lbl_Verdict->setGeometry(432, 196, 67, 20);
+    Lbl_Verdict->setFont(songFont(16, true));
 }
 
 TFrm_Ping::~TFrm_Ping()
@@ -130,19 +150,15 @@ void TFrm_Ping::runModal()
 void TFrm_Ping::FormShow()
 {
     Tfrm_qixNeoForm::FormShow();
-    TotalScore = 0;
+    const ExamScore score = scorePaper(ExamPaper);
+    TotalScore = int(score.total);
     for (int n = 1; n <= ExamLength; ++n) {
-        const _Tk &slot = ExamPaper[n];
         QWidget *number = findChildControl(GrpBx_Choose, QStringLiteral("BitBtn%1").arg(n));
-        // Exact comparison: "a" is not "A", and an empty key matches an unanswered question.
-        if (slot.CorrectKey == slot.GivenAnswer) {
-            setFontColor(number, clGreen);
-            TotalScore += slot.QuestionScore;
-        } else {
-            setFontColor(number, clRed);
-        }
+        setFontColor(number, score.right[std::size_t(n)] ? clGreen : clRed);
     }
     Edit_sum->setText(QString::number(TotalScore));
+    Lbl_Verdict->setText(score.passed() ? tr("合格") : tr("不合格"));
+    setFontColor(Lbl_Verdict, score.passed() ? clGreen : clRed);
 }
 
 void TFrm_Ping::onNumberButtonClicked()
@@ -172,4 +188,20 @@ void TFrm_Ping::Button2Click(QObject *)
     Frm_Ks_Choose->Tag = 0;
     Frm_Ks_Choose->close();
     close();
+}
+
+void TFrm_Ping::applyQuitButtonLook(TdxButton &button, int width)
+{
+    button.setCaption(QStringLiteral("&Q退出"));
+    TdxColors &colors = button.Colors();
+    colors.setBackgroundFrom(winColor(13562879));
+    colors.setBackgroundTo(Qt::white);
+    colors.setBorderLine(winColor(32768));
+    colors.setFocusedFrom(winColor(13618943));
+    colors.setFocusedTo(winColor(6315007));
+    button.setHotTrack(true);
+    button.setLayout(TdxButton::blGlyphRight);
+    button.setQuality(TdxButton::bqHigh);
+    button.setShowFocusRect(false);
+    button.resize(width, button.height());
 }

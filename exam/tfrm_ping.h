@@ -12,9 +12,9 @@ class TdxButton;
 class TKvLabel;
 
 // The score window: the 100 question numbers, green when answered right and red otherwise,
-// and the total of the scores of the questions answered right. A number opens that question
-// in the exam window for review; "&Q退出" ends the review. Created and run modally by each
-// hand-in (SetReviewMode(true)) and freed when it closes.
+// the total of the scores of the questions answered right and beside it the verdict, pass or
+// fail. A number opens that question in the exam window for review; "&Q退出" ends the review.
+// Created and run modally by each hand-in (SetReviewMode(true)) and freed when it closes.
 class TFrm_Ping : public Tfrm_qixNeoForm {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
     QGroupBox *const GrpBx_Choose;
     QLabel *const Label4;
     QLineEdit *const Edit_sum;
+    QLabel *const Lbl_Verdict;  // 合格 or 不合格 for the total
     TdxButton *const Button2;
 
     // The sum of the scores of the questions answered right; set by each showing.
@@ -40,10 +41,17 @@ public:
     // Creates the score window, shows it modally and frees it when its showing ends.
     static void runModal();
 
+    // The exit button's look, "&Q退出" light gold to white with a red ring while focused; the
+    // start window's exit button shares it.
+    static void applyQuitButtonLook(TdxButton &button, int width);
+
 protected:
     void FormShow() override;
 
 private:
+    void buildTitles();
+    void buildNumbers();
+    void buildTotal();
     void onNumberButtonClicked();
 };
 

@@ -85,7 +85,23 @@ void sendKey(QWidget *widget, QEvent::Type type, int key, bool autoRepeat = fals
     QApplication::sendEvent(widget, &event);
 }
 
-// A window with a line edit and the start window's two buttons, shown and active.
+// A look like the trainer's buttons: gold to white behind a green border, a caption that
+// turns green while hot, 211 wide.
+void applyTrainerLook(TdxButton &button, const QString &caption)
+{
+    button.setCaption(caption);
+    button.Colors().setBackgroundFrom(QColor(255, 243, 206));
+    button.Colors().setBackgroundTo(Qt::white);
+    button.Colors().setBorderLine(QColor(0, 128, 0));
+    button.Colors().setHotTrack(QColor(0, 128, 0));
+    button.setHotTrack(true);
+    button.setLayout(TdxButton::blGlyphRight);
+    button.setQuality(TdxButton::bqHigh);
+    button.setShowFocusRect(false);
+    button.resize(211, button.height());
+}
+
+// A window with a line edit and two buttons like the start window's, shown and active.
 struct StartWindow {
     QWidget window;
     QLineEdit *edit = new QLineEdit(&window);
@@ -94,8 +110,8 @@ struct StartWindow {
 
     StartWindow()
     {
-        TdxButton::applyStartButtonLook(*start);
-        TdxButton::applyQuitButtonLook(*quit, 211);
+        applyTrainerLook(*start, QStringLiteral("&S开始考试"));
+        applyTrainerLook(*quit, QStringLiteral("&Q退出"));
         edit->setGeometry(10, 10, 100, 22);
         start->move(10, 40);
         quit->move(10, 70);
@@ -370,7 +386,7 @@ private slots:
     void hotTrackColoursTheCaptionWhileHot()
     {
         TdxButton button;
-        TdxButton::applyStartButtonLook(button);
+        applyTrainerLook(button, QStringLiteral("&S开始考试"));
         QFont font = button.font();
         font.setStyleStrategy(QFont::NoAntialias);
         button.setFont(font);

@@ -1,4 +1,5 @@
 // The exam window in answering and review mode, driven by its controls' names.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -67,11 +68,7 @@ class TestExamWindow : public QObject {
 
     void startExam()
     {
-        m_window->hide();
-        ResetExamPaper();  // as an exam start does
-        m_window->Tag = 0;
-        SetReviewMode(false);
-        m_window->show();
+        examtest::startExam(*m_window);
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->Tag, 1);
     }
@@ -327,6 +324,115 @@ private slots:
         QCOMPARE(ExamPaper[33].QuestionId, id);
         QCOMPARE(answerBox(33)->text(), QStringLiteral("B"));
         QCOMPARE(CurrentNo, 34);
+    }
+
+    void aLongChoiceShowsItsBeginning()
+    {
+        const QString choice = QStringLiteral("驾驶人血液中的酒精含量大于或者等于20毫克/100毫升，小于80毫克/100毫升的驾驶行为");
+        ExamPaper[6].ChoiceB = choice;
+        goTo(6);
+        QLineEdit *box = m_window->Edt_Ans_B;
+        QVERIFY(box->fontMetrics().horizontalAdvance(choice) > box->width());
+        QCOMPARE(box->text(), choice);
+        QCOMPARE(box->toolTip(), choice);
+        box->grab();  // lays the text out as it is painted
+        QCOMPARE(box->cursorPosition(), 0);
+        QVERIFY(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() < box->width() / 4);
+        // In review too, and after a question whose choice was long as well.
+        QTest::mouseClick(m_window->Btn_Ans_A, Qt::LeftButton);
+        SetReviewMode(true);
+        m_window->show();
+        goTo(6);
+        box->grab();
+        QVERIFY(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() < box->width() / 4);
+    }
+
+    void theKnowledgeLabelsStartEmptyForANewPaper()
+    {
+        m_window->Lbl_count->setText(QStringLiteral("共有'3'个知识点"));
+        m_window->Lbl_Ip->setText(QStringLiteral("2"));
+        startExam();
+        QVERIFY(m_window->Lbl_count->text().isEmpty());
+        QVERIFY(m_window->Lbl_Ip->text().isEmpty());
+    }
+
+    void aClockWithoutAPaperHandsNothingIn()
+    {
+        m_window->Tag = 0;  // as after a start whose drawing failed
+        MinutesLeft = 0;
+        SecondsLeft = 0;
+        m_window->Timer1Timer(m_window->Timer1);
+        QVERIFY(!m_window->Timer1->isActive());
+        QVERIFY(m_window->Btn_ping->isEnabled());
+        QVERIFY(m_window->isVisible());
+    }
+
+    void enterClicksTheFocusedButtonAndSpaceStillDoes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+    void enterClicksTheFocusedButtonAndSpaceStillDoes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const auto press = [&](QWidget *button) {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        };
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        press(numberButton(7));
+        QCOMPARE(CurrentNo, 7);
+        press(m_window->Btn_Ans_C);
+        QCOMPARE(ExamPaper[7].GivenAnswer, QStringLiteral("C"));
+        QCOMPARE(CurrentNo, 8);
+        // Enter with Ctrl is no click.
+        m_window->Btn_Ans_A->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_window->Btn_Ans_A, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(CurrentNo, 8);
+
+        press(m_window->Btn_ping);  // hand-in: review mode, window hidden
+        QVERIFY(!m_window->Timer1->isActive());
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        ExamPaper[8].AnalysisText = QStringLiteral("第八题的评析");
+        press(m_window->Btn_ZhiShiDian);
+        QCOMPARE(m_window->Mem_Analysis->toPlainText(), QStringLiteral("本题没有相应的知识点解释"));
+        press(m_window->Btn_Analysis);
+        QCOMPARE(m_window->Mem_Analysis->toPlainText(), ExamPaper[8].AnalysisText);
+        press(m_window->Btn_Close);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void theFocusOnAButtonIsClearlyVisible()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        for (QPushButton *button : {numberButton(3), m_window->Btn_Ans_A, m_window->Btn_ping}) {
+            m_window->Btn_Close->setFocus(Qt::TabFocusReason);
+            const QImage plain = button->grab().toImage();
+            button->setFocus(Qt::TabFocusReason);
+            QVERIFY(button->hasFocus());
+            const QImage focused = button->grab().toImage();
+            // A mark all round the face: changed pixels near each of the four sides.
+            int top = 0, bottom = 0, left = 0, right = 0;
+            for (int y = 0; y < plain.height(); ++y) {
+                for (int x = 0; x < plain.width(); ++x) {
+                    if (plain.pixel(x, y) == focused.pixel(x, y))
+                        continue;
+                    top += y < plain.height() / 3;
+                    bottom += y >= plain.height() * 2 / 3;
+                    left += x < plain.width() / 4;
+                    right += x >= plain.width() * 3 / 4;
+                }
+            }
+            QVERIFY2(top > 3 && bottom > 3 && left > 3 && right > 3, qPrintable(button->objectName()));
+        }
     }
 
     void aSecondExamStartsOnPageOneAtQuestionOne()

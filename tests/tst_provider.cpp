@@ -1,5 +1,6 @@
 #include "adoconnection.h"
 #include "bankerror.h"
+#include "bankerrortext.h"
 #include "connectionstring.h"
 #include "jet4writer.h"
 #include "jetheader.h"
@@ -18,6 +19,8 @@
 #include <functional>
 
 #include <unistd.h>
+
+using banktest::errorOf;
 
 namespace {
 
@@ -130,16 +133,6 @@ jet4::Database bankDatabase()
                    jet4::Value{}, jet4::Value{}, jet4::Value{}, jet4::Value{}}};
     database.tables.push_back(types);
     return database;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const BankError &error) {
-        return error.message();
-    }
-    return {};
 }
 
 QByteArray readFile(const QString &path)

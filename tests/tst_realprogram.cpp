@@ -1,23 +1,31 @@
 // Runs the real program on an X server (under xvfb-run): the splash, then the start window,
-// Alt+S, and the exam window on question 1. It looks at the program from outside, through
-// the X server, and keeps screenshots of every step in <build>/screenshots.
+// Alt+S, and the exam window on question 1; a start over a bank too small for a paper; a
+// start while an exam is on screen. It looks at the program from outside, through the X
+// server, and keeps screenshots of every step in <build>/screenshots.
+#include "examtestbank.h"
+
 #include "searchanimation.h"
 #include "tanimate.h"
 #include "tapplication.h"
 #include "tx_printmessage.h"
+#include "x11animationplayer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <optional>
 
 namespace {
@@ -162,6 +170,40 @@ int redPixels(const QImage &image, const QRect &area)
     return count;
 }
 
+// Whether a window's picture is drawn: a blank one has a colour or two, a drawn one many.
+bool isPainted(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height() && colours.size() < 16; y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size() >= 16;
+}
+
+// A part of the screen as it is now.
+QImage grab(const QRect &area)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+// The windows by what identifies them: the start, exam and score windows by title, the wait
+// message by its size, the error message by the program's name as its title.
+const QString StartTitle = QStringLiteral("Tarnel北京机动车驾驶员法培考试");
+const QString ScoreTitle = QStringLiteral("评分");
+const QSize ExamSize(654, 490);
+const QSize WaitSize(334, 96);
+
+// Where the exam window shows the clock and the first page of numbers with their answer boxes.
+QRect clockArea(const TopWindow &exam)
+{
+    return QRect(exam.geometry.topLeft() + QPoint(10 + 428 + 4, 50 + 38 + 18), QSize(62, 26));
+}
+QRect firstPageArea(const TopWindow &exam)
+{
+    return QRect(exam.geometry.topLeft() + QPoint(10 + 8, 50 + 36), QSize(412, 139));
+}
+
 } // namespace
 
 class TestRealProgram : public QObject {
@@ -173,14 +215,58 @@ class TestRealProgram : public QObject {
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < ms) {
+        do {
             for (const TopWindow &w : m_x.windows()) {
                 if (match(w))
                     return w;
             }
             QTest::qWait(20);
-        }
+        } while (clock.elapsed() < ms);
         return std::nullopt;
+    }
+
+    bool waitForImage(const std::function<bool()> &holds, int ms = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            if (holds())
+                return true;
+            QTest::qWait(20);
+        } while (clock.elapsed() < ms);
+        return false;
+    }
+
+    // Alt + letter to a window until what it should do has happened. A key that comes before
+    // the window has taken the activation (a moment after it is mapped) is lost; sending it
+    // again is harmless for the keys used here.
+    bool altKeyUntil(xcb_window_t window, char letter, const std::function<bool()> &done)
+    {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            m_x.altKey(window, letter);
+            if (waitForImage(done, 1000))
+                return true;
+        }
+        return false;
+    }
+
+    bool isUp(const std::function<bool(const TopWindow &)> &match) { return waitFor(match, 0).has_value(); }
+
+    // The program copied into a folder of its own with a bank beside it, as installed.
+    static bool installIn(const QString &folder, int questions)
+    {
+        examtest::writeBank(examtest::bank(questions), folder);
+        return QFile::copy(QStringLiteral(DRVQ_BUILD_DIR "/drvq"), folder + QStringLiteral("/drvq"));
+    }
+
+    void endWithAltQ(QProcess &program, xcb_window_t start)
+    {
+        m_x.altKey(start, 'q');
+        if (!program.waitForFinished(5000)) {
+            program.kill();
+            QFAIL("\"&Q退出\" did not end the program");
+        }
+        QCOMPARE(program.exitCode(), 0);
     }
 
 private slots:
@@ -200,8 +286,8 @@ private slots:
 
         const auto splash = waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(399, 300); });
         QVERIFY2(splash, "no splash");
-        QTest::qWait(200);
-        const QImage splashShot = screenshot(QStringLiteral("1-splash"));
+        QVERIFY2(waitForImage([&] { return isPainted(grab(splash->geometry)); }), "the splash stayed blank");
+        screenshot(QStringLiteral("1-splash"));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(splash->geometry.center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(splash->geometry.center().y() - screen.center().y()) <= 1);
@@ -212,19 +298,20 @@ private slots:
         QVERIFY2(start, "no start window");
         QCOMPARE(start->geometry.size(), QSize(397, 293));
         QVERIFY(!waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(399, 300); }, 0));
-        QTest::qWait(200);
+        QVERIFY2(waitForImage([&] { return isPainted(grab(start->geometry)); }), "the start window stayed blank");
         screenshot(QStringLiteral("2-start-window"));
 
-        m_x.altKey(start->id, 's');
-        const auto exam = waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(654, 490); });
-        QVERIFY2(exam, "no exam window");
+        const auto isExam = [](const TopWindow &w) { return w.geometry.size() == ExamSize; };
+        QVERIFY2(altKeyUntil(start->id, 's', [&] { return isUp(isExam); }), "no exam window");
+        const auto exam = waitFor(isExam);
+        QVERIFY(exam);
         QCOMPARE(exam->title, QStringLiteral("机动车驾驶员法培考试"));
-        QTest::qWait(300);
-        const QImage examShot = screenshot(QStringLiteral("4-exam-window"));
-        QVERIFY(!waitFor([](const TopWindow &w) { return w.geometry.size() == QSize(334, 96); }, 0));
         // Question 1 is on display: its number button, top left of page 1, has a red caption.
         const QRect firstNumber = QRect(exam->geometry.topLeft() + QPoint(10 + 8, 50 + 36), QSize(60, 70));
-        QVERIFY2(redPixels(examShot, firstNumber) > 5, "BitBtn1 is not red");
+        QVERIFY2(waitForImage([&] { return redPixels(grab(firstNumber), QRect(QPoint(), firstNumber.size())) > 5; }),
+                 "BitBtn1 is not red");
+        const QImage examShot = screenshot(QStringLiteral("4-exam-window"));
+        QVERIFY(!waitFor([](const TopWindow &w) { return w.geometry.size() == WaitSize; }, 0));
         QVERIFY(redPixels(examShot, firstNumber.translated(80, 0)) == 0);
 
         // Closing the start window ends the program although the exam window is up.
@@ -234,12 +321,113 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
     }
 
+    void aBankTooSmallForAPaperIsReportedAndNothingIsHandedIn()
+    {
+        QTemporaryDir folder;
+        QVERIFY(installIn(folder.path(), 99));
+        QProcess program;
+        program.setProgram(folder.filePath(QStringLiteral("drvq")));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        const auto start = waitFor([](const TopWindow &w) { return w.title == StartTitle; }, 15000);
+        QVERIFY2(start, "no start window");
+
+        const auto isError = [](const TopWindow &w) { return w.title == QStringLiteral("drvq"); };
+        const auto isScore = [](const TopWindow &w) { return w.title == ScoreTitle; };
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            QVERIFY2(altKeyUntil(start->id, 's', [&] { return isUp(isError); }), "no message about the bank");
+            const auto error = waitFor(isError);
+            QVERIFY(error);
+            if (attempt == 1)
+                screenshot(QStringLiteral("5-bank-too-small"));
+            QVERIFY2(!isUp([](const TopWindow &w) { return w.geometry.size() == WaitSize; }), "the wait message stayed up");
+            QVERIFY2(!isUp([](const TopWindow &w) { return w.geometry.size() == ExamSize; }), "an exam window is up");
+            // The clock of a paper that was never drawn would hand it in a second later.
+            QVERIFY2(!waitFor(isScore, 3000), "a score window came up over the message");
+            m_x.close(error->id);
+            QVERIFY(waitForImage([&] { return !isUp(isError); }, 5000));
+            QVERIFY2(!waitFor(isScore, 2000), "a score window came up after the message");
+            // The second round shows that the start window takes input again at once.
+        }
+        endWithAltQ(program, start->id);
+    }
+
+    void startingAgainWhileAnExamIsUpBeginsAFreshOne()
+    {
+        QProcess program;
+        program.setProgram(QStringLiteral(DRVQ_BUILD_DIR "/drvq"));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        const auto start = waitFor([](const TopWindow &w) { return w.title == StartTitle; }, 15000);
+        QVERIFY2(start, "no start window");
+        const auto isExam = [](const TopWindow &w) { return w.geometry.size() == ExamSize; };
+        QVERIFY(altKeyUntil(start->id, 's', [&] { return isUp(isExam); }));
+        const auto exam = waitFor(isExam);
+        QVERIFY2(exam, "no exam window");
+        QVERIFY(waitForImage([&] { return !isUp([](const TopWindow &w) { return w.geometry.size() == WaitSize; }); }));
+
+        // The clock: the first tick after the start shows 44:59; keep that picture.
+        const QImage beforeFirstTick = grab(clockArea(*exam));
+        QImage at4459;
+        QVERIFY(waitForImage([&] { return (at4459 = grab(clockArea(*exam))) != beforeFirstTick; }, 5000));
+        // Page 1 as a new paper shows it: question 1 in red, no answers.
+        const QImage freshPage = grab(firstPageArea(*exam));
+
+        // Answer three questions (every question has choices A and B) and let the clock run on.
+        for (char letter : {'a', 'b', 'a'}) {
+            const QImage page = grab(firstPageArea(*exam));
+            QVERIFY(altKeyUntil(exam->id, letter, [&] { return grab(firstPageArea(*exam)) != page; }));
+        }
+        QVERIFY(waitForImage([&] {
+            const QImage now = grab(clockArea(*exam));
+            return now != at4459 && now != beforeFirstTick;
+        }, 5000));
+        QVERIFY(grab(firstPageArea(*exam)) != freshPage);
+        screenshot(QStringLiteral("6-exam-answered"));
+
+        // A fresh paper: no answers, question 1 in red, and a clock that began at 45:00 again.
+        QVERIFY2(altKeyUntil(start->id, 's', [&] { return isUp(isExam) && grab(firstPageArea(*exam)) == freshPage; }),
+                 "the answers stayed");
+        const auto again = waitFor(isExam);
+        QVERIFY2(again, "no exam window after starting again");
+        QCOMPARE(again->geometry, exam->geometry);
+        QVERIFY2(waitForImage([&] { return grab(clockArea(*again)) == at4459; }, 5000), "the clock did not start again");
+        screenshot(QStringLiteral("7-exam-started-again"));
+        QVERIFY(!isUp([](const TopWindow &w) { return w.title == ScoreTitle; }));
+        endWithAltQ(program, start->id);
+    }
+
+    void aPainterThatThrowsStopsTheAnimationAndNotTheProgram()
+    {
+        QWidget window;
+        window.resize(80, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        X11AnimationPlayer player;
+        const bool started = player.start(window.winId(), window.size(), 8, 10, [](QImage &image, int frame) {
+            if (frame == 3)
+                throw std::runtime_error("painter failed");
+            image.fill(Qt::blue);
+        });
+        QVERIFY(started);
+        QVERIFY(waitForImage([&] { return player.painterFailed(); }, 5000));
+        QCOMPARE(player.framesDrawn(), 3);
+        player.stop();
+        QVERIFY(!player.running());
+        // Started again, it plays.
+        QVERIFY(player.start(window.winId(), window.size(), 8, 10, [](QImage &image, int) { image.fill(Qt::red); }));
+        QVERIFY(waitForImage([&] { return player.framesDrawn() > 3; }, 5000));
+        QVERIFY(!player.painterFailed());
+    }
+
     void theWaitMessageKeepsMovingWhileTheGuiIsBusy()
     {
         Tx_printmessage wait;
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
-        QTest::qWait(300);
         QVERIFY(wait.Animate1->playsOnOwnThread());
+        QVERIFY(waitForImage([&] { return wait.Animate1->framesPlayed() > 0; }));
         const qint64 before = wait.Animate1->framesPlayed();
         QElapsedTimer busy;
         busy.start();

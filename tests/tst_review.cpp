@@ -1,4 +1,5 @@
 // Review in the exam window: the analysis and the knowledge points of the question on display.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -92,12 +93,7 @@ private slots:
     void init()
     {
         m_reported.clear();
-        m_window->hide();
-        // A new paper, as an exam start makes it: the previous paper's knowledge points go.
-        ResetExamPaper();
-        m_window->Tag = 0;
-        SetReviewMode(false);
-        m_window->show();
+        examtest::startExam(*m_window);
         SetReviewMode(true);
         m_window->show();
     }

@@ -1,5 +1,6 @@
 // The score window: colouring and totalling the handed-in paper, opening a question for
 // review in the exam window, and the ways the review ends.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -13,6 +14,7 @@
 #include "tkvlabel.h"
 #include "winstyle.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,11 +62,7 @@ class TestScoreWindow : public QObject {
 
     void startExam()
     {
-        m_exam->hide();
-        ResetExamPaper();  // as an exam start does
-        m_exam->Tag = 0;
-        SetReviewMode(false);
-        m_exam->show();
+        examtest::startExam(*m_exam);
         QCOMPARE(m_exam->Tag, 1);
     }
 
@@ -343,23 +341,92 @@ private slots:
         m_exam->hide();
     }
 
-    void aNumberWhoseSignFailsIsReportedAndNotShown()
+    void aNumberWhoseSignFailsIsReportedAndStillReviewed()
     {
         ExamPaper[12].SignName = QStringLiteral("bad.jpg");
-        bool shownAfterFailure = true;
+        bool shownAfterFailure = false;
+        QString analysis;
         bool shownAfterNext = false;
         handIn([&](TFrm_Ping &window) {
             QTest::mouseClick(numberOf(&window, 12), Qt::LeftButton);
-            shownAfterFailure = m_exam->isVisible();
+            shownAfterFailure = m_exam->isVisible() && CurrentNo == 12
+                                && m_exam->Edt_Tm->toPlainText() == ExamPaper[12].QuestionText;
+            analysis = m_exam->Mem_Analysis->toPlainText();
             QTest::mouseClick(numberOf(&window, 13), Qt::LeftButton);
             shownAfterNext = m_exam->isVisible() && CurrentNo == 13;
         });
         QCOMPARE(m_reported.size(), 1);
         QVERIFY(m_reported[0].contains(QStringLiteral("bad.jpg")));
         m_reported.clear();
-        QVERIFY(!shownAfterFailure);
+        QVERIFY(shownAfterFailure);
+        QCOMPARE(analysis, ExamPaper[12].AnalysisText);
         QVERIFY(shownAfterNext);
         m_exam->hide();
+    }
+
+    void theVerdictBesideTheTotal_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("verdict");
+        // Question n is worth n points, 5,050 in all: 90 % is 4,545.
+        QTest::newRow("all right") << QStringList{"A"} << QStringList{"A"} << QStringLiteral("合格");
+        QTest::newRow("nothing right") << QStringList{"A"} << QStringList{"B"} << QStringLiteral("不合格");
+        QTest::newRow("every other right") << QStringList{"A"} << QStringList{"A", "B"} << QStringLiteral("不合格");
+    }
+    void theVerdictBesideTheTotal()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, verdict);
+        fillPaper(keys, answers);
+        TFrm_Ping ping;
+        ping.show();
+        QCOMPARE(ping.Lbl_Verdict->text(), verdict);
+        QCOMPARE(fontColor(ping.Lbl_Verdict), verdict == QStringLiteral("合格") ? Green : clRed);
+        QVERIFY(ping.Lbl_Verdict->isVisible());
+        // Beside the total, clear of every designed control.
+        const QRect verdictArea = ping.Lbl_Verdict->geometry();
+        QVERIFY(ping.Panel1->rect().contains(verdictArea));
+        QVERIFY(qAbs(verdictArea.left() - ping.Edit_sum->x()) < 10);
+        for (QWidget *w : {static_cast<QWidget *>(ping.KvLabel1), static_cast<QWidget *>(ping.Label5),
+                           static_cast<QWidget *>(ping.GrpBx_Choose), static_cast<QWidget *>(ping.Label4),
+                           static_cast<QWidget *>(ping.Edit_sum), static_cast<QWidget *>(ping.Button2)})
+            QVERIFY2(!verdictArea.intersects(w->geometry()), qPrintable(w->objectName()));
+        QVERIFY(ping.Lbl_Verdict->fontMetrics().horizontalAdvance(QStringLiteral("不合格")) <= verdictArea.width());
+        // A screen reader reads it as text.
+        QAccessibleInterface *text = QAccessible::queryAccessibleInterface(ping.Lbl_Verdict);
+        QVERIFY(text);
+        QCOMPARE(text->role(), QAccessible::StaticText);
+        QCOMPARE(text->text(QAccessible::Name), verdict);
+    }
+
+    void theWindowIsSizeableByItsEdges()
+    {
+        TFrm_Ping ping;
+        QVERIFY(ping.GetcanResize());
+        QCOMPARE(ping.hitTest(QPoint(ping.width() - 1, ping.height() / 2)), FrameHit::HTRIGHT);
+        QCOMPARE(ping.hitTest(QPoint(ping.width() - 1, ping.height() - 1)), FrameHit::HTBOTTOMRIGHT);
+    }
+
+    void enterOnAFocusedButtonClicksIt()
+    {
+        handIn([&](TFrm_Ping &window) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QPushButton *number = numberOf(&window, 42);
+            number->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(number, Qt::Key_Return);
+            QVERIFY(m_exam->isVisible());
+            QCOMPARE(CurrentNo, 42);
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.Button2->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(window.Button2, Qt::Key_Enter, Qt::KeypadModifier);
+        });
+        QVERIFY(!m_exam->isVisible());
+        QCOMPARE(m_exam->Tag, 0);  // the exit button ended the review
+        QCOMPARE(Frm_Ping, nullptr);
     }
 };
 

@@ -1,5 +1,6 @@
 // Sign pictures: looked up by name in the bank's sign table, passed through the private
 // temporary file, decoded and shown in the exam window's picture control.
+#include "examstart.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -83,11 +84,7 @@ class TestSignPicture : public QObject {
 
     void startExam()
     {
-        m_window->hide();
-        ResetExamPaper();  // as an exam start does
-        m_window->Tag = 0;
-        SetReviewMode(false);
-        m_window->show();
+        examtest::startExam(*m_window);
     }
 
     QPushButton *numberButton(int n) const

@@ -1,8 +1,11 @@
 #include "bankerror.h"
+#include "bankerrortext.h"
 #include "sqlcondition.h"
 #include "sqlstatement.h"
 
 #include <QTest>
+
+using banktest::errorOf;
 
 namespace {
 
@@ -28,16 +31,6 @@ QStringList column(const ResultSet &result, int index)
     for (const auto &row : result.rows)
         values.append(cellText(row[std::size_t(index)]));
     return values;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const BankError &error) {
-        return error.message();
-    }
-    return {};
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 
 #include "exampaper.h"
 #include "tfrm_ks_choose.h"
+#include "tfrm_ping.h"
 
 #include "exceptionreporter.h"
+#include "findbyname.h"
 #include "tapplication.h"
 #include "tanimate.h"
 #include "tx_printmessage.h"
@@ -18,6 +20,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -130,20 +133,54 @@ private slots:
         QCOMPARE(DatabasePath, m_folder.path() + QStringLiteral("/Dat/drvq.mdb"));
     }
 
-    void startingAgainWhileTheExamIsUpDrawsNothingNew()
+    void startingAgainWhileTheExamIsUpBeginsAFreshExam_data()
     {
+        QTest::addColumn<bool>("review");
+        QTest::newRow("answering") << false;
+        QTest::newRow("review left open") << true;
+    }
+    void startingAgainWhileTheExamIsUpBeginsAFreshExam()
+    {
+        QFETCH(bool, review);
         clickStart();
+        QTest::mouseClick(m_exam->Btn_Ans_B, Qt::LeftButton);
+        QTest::mouseClick(m_exam->Btn_Ans_B, Qt::LeftButton);
+        for (int tick = 0; tick < 70; ++tick)
+            m_exam->Timer1Timer(m_exam->Timer1);
         const std::vector<qint32> first = paperIds();
-        ExamPaper[5].KnowledgeCount = 3;
+        if (review) {
+            // Handed in, a number opened for review, the score window closed by its frame.
+            QTimer::singleShot(0, this, [] {
+                QTest::mouseClick(qobject_cast<QPushButton *>(findComponent(Frm_Ping, QStringLiteral("BitBtn10"))),
+                                  Qt::LeftButton);
+                Frm_Ping->close();  // as its frame button does
+            });
+            QTest::mouseClick(m_exam->Btn_ping, Qt::LeftButton);
+            QCOMPARE(m_exam->Tag, 1);
+            QCOMPARE(CurrentNo, 10);
+            QVERIFY(!m_exam->Btn_ping->isEnabled());
+        }
+        QVERIFY(m_exam->isVisible());
+
         clickStart();
         QVERIFY(m_reported.isEmpty());
-        QCOMPARE(paperIds(), first);
-        QCOMPARE(m_exam->Tag, 0);
-        QCOMPARE(ExamPaper[5].KnowledgeCount, 0);
-        // Once hidden, the next showing draws.
-        m_exam->hide();
-        clickStart();
+        QVERIFY(m_exam->isVisible());
+        QCOMPARE(m_exam->Tag, 1);
         QVERIFY(paperIds() != first);
+        for (int n = 1; n <= ExamLength; ++n) {
+            QVERIFY(ExamPaper[n].GivenAnswer.isEmpty());
+            QVERIFY(qobject_cast<QLineEdit *>(findComponent(m_exam.get(), QStringLiteral("Edit%1").arg(n)))->text().isEmpty());
+        }
+        QCOMPARE(CurrentNo, 1);
+        QCOMPARE(MinutesLeft, 45);
+        QCOMPARE(SecondsLeft, 0);
+        QVERIFY(m_exam->Timer1->isActive());
+        // Answering mode: the answers and the hand-in work, the review controls are gone.
+        QVERIFY(m_exam->Btn_ping->isEnabled());
+        QVERIFY(m_exam->Btn_Ans_A->isEnabled());
+        QVERIFY(m_exam->Mem_Analysis->isHidden());
+        m_exam->Timer1Timer(m_exam->Timer1);
+        QCOMPARE(m_exam->Lbl_Minute->text() + u':' + m_exam->Lbl_Second->text(), QStringLiteral("44:59"));
     }
 
     void aFailedStartLeavesNeitherWaitMessageNorExamWindow_data()
@@ -180,17 +217,50 @@ private slots:
         QVERIFY(!m_exam->isVisible());
     }
 
-    void aBankOfNinetyNineQuestionsSaysSoAndShowsNoExam()
+    void aBankOfNinetyNineQuestionsStopsTheClockAndHandsNothingIn()
     {
+        // An earlier exam in the same run has its clock running.
+        clickStart();
+        QVERIFY(m_exam->Timer1->isActive());
+        int handIns = 0;
+        static int *counter = nullptr;
+        counter = &handIns;
+        setScoreWindowRunner([] { ++*counter; });
+        bool waitMessageUpAtTheError = true;
+        setExceptionReporter([&](const QString &message) {
+            m_reported << message;
+            waitMessageUpAtTheError = m_wait->isVisible();
+        });
+
         QTemporaryDir folder;
         examtest::writeBank(examtest::bank(99), folder.path());
         setProgramFolder(folder.path());
         clickStart();
         QCOMPARE(m_reported.size(), 1);
         QVERIFY2(m_reported[0].contains(QStringLiteral("99")), qPrintable(m_reported[0]));
+        QVERIFY(!waitMessageUpAtTheError);
         QVERIFY(!m_wait->isVisible());
         QVERIFY(!m_exam->isVisible());
         QCOMPARE(m_exam->Tag, 0);
+        QVERIFY(!m_exam->Timer1->isActive());
+        // A tick that still comes (one queued before the stop) hands nothing in.
+        m_exam->Timer1Timer(m_exam->Timer1);
+        QCOMPARE(handIns, 0);
+        QVERIFY(m_start->isEnabled());
+
+        // The next start, over a full bank, begins at 45:00 on a fresh paper.
+        setExceptionReporter([this](const QString &message) { m_reported << message; });
+        setProgramFolder(m_folder.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY(m_exam->isVisible());
+        QCOMPARE(m_exam->Tag, 1);
+        QCOMPARE(MinutesLeft, 45);
+        QCOMPARE(SecondsLeft, 0);
+        QVERIFY(m_exam->Timer1->isActive());
+        QCOMPARE(handIns, 0);
+        setScoreWindowRunner(&TFrm_Ping::runModal);
+        m_reported.clear();
     }
 
     void theLinksOpenTheirAddresses()

@@ -99,6 +99,24 @@ private slots:
         QVERIFY(!modal.isVisible());
     }
 
+    void aModalShowingThatThrowsUnlocksTheOtherWindows()
+    {
+        class FailingWindow : public QWidget {
+        public:
+            void setVisible(bool visible) override
+            {
+                if (visible)
+                    throw std::runtime_error("cannot show");
+                QWidget::setVisible(visible);
+            }
+        };
+        QWidget before;
+        before.show();
+        FailingWindow modal;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, showModal(&modal));
+        QVERIFY(before.isEnabled());
+    }
+
     void lookupsByNameIgnoreCase()
     {
         QWidget window;

@@ -32,18 +32,37 @@ private:
     QEventLoop *m_loop;
 };
 
+// Enables again, however the showing ends (an exception included), the windows it disabled.
+class DisabledWindows {
+public:
+    explicit DisabledWindows(const QWidget *except)
+    {
+        for (QWidget *other : QApplication::topLevelWidgets()) {
+            if (other != except && other->isVisible() && other->isEnabled()) {
+                other->setEnabled(false);
+                m_windows.emplace_back(other);
+            }
+        }
+    }
+    ~DisabledWindows()
+    {
+        for (const QPointer<QWidget> &other : m_windows) {
+            if (other)
+                other->setEnabled(true);
+        }
+    }
+    DisabledWindows(const DisabledWindows &) = delete;
+    DisabledWindows &operator=(const DisabledWindows &) = delete;
+
+private:
+    std::vector<QPointer<QWidget>> m_windows;
+};
+
 } // namespace
 
 void showModal(QWidget *window)
 {
-    std::vector<QPointer<QWidget>> disabled;
-    for (QWidget *other : QApplication::topLevelWidgets()) {
-        if (other != window && other->isVisible() && other->isEnabled()) {
-            other->setEnabled(false);
-            disabled.emplace_back(other);
-        }
-    }
-
+    const DisabledWindows disabled(window);
     QPointer<QWidget> guard(window);
     QEventLoop loop;
     HideWatcher watcher(window, &loop);
@@ -52,9 +71,4 @@ void showModal(QWidget *window)
         loop.exec(QEventLoop::DialogExec);
     if (guard)
         guard->removeEventFilter(&watcher);
-
-    for (const QPointer<QWidget> &other : disabled) {
-        if (other)
-            other->setEnabled(true);
-    }
 }

@@ -420,18 +420,16 @@ void TdxButton::paintBorder(QPainter &painter) const
     painter.restore();
 }
 
-void TdxButton::paintContent(QPainter &painter) const
+// Where the caption and the glyph go: the block of both centred in the button, the glyph on
+// the side its layout names.
+TdxButton::ContentLayout TdxButton::contentLayout() const
 {
-    const int w = width();
-    const int h = height();
-    painter.save();
-    painter.setFont(font());
-
-    int flags = Qt::AlignLeft | Qt::AlignTop;
+    ContentLayout l;
+    l.flags = Qt::AlignLeft | Qt::AlignTop;
     if (m_wordWrap)
-        flags |= Qt::TextWordWrap;
+        l.flags |= Qt::TextWordWrap;
     if (m_showAccelChar)
-        flags |= Qt::TextShowMnemonic;
+        l.flags |= Qt::TextShowMnemonic;
 
     // Room for the glyph beside or above the caption.
     const bool hasGlyph = !m_glyph.isNull();
@@ -440,92 +438,71 @@ void TdxButton::paintContent(QPainter &painter) const
     const int glyphRoom = !hasGlyph ? 0
                           : across  ? glyphSize.width() + m_spacing
                                     : glyphSize.height() + m_spacing;
-    const QRect textArea(0, 0, across ? w - glyphRoom : w, across ? h : h - glyphRoom);
+    const QRect textArea(0, 0, across ? width() - glyphRoom : width(), across ? height() : height() - glyphRoom);
 
     const QFontMetrics metrics(font());
-    QString caption = Caption();
+    l.caption = Caption();
     if (!m_wordWrap && metrics.horizontalAdvance(plainCaption()) > textArea.width())
-        caption = metrics.elidedText(caption, Qt::ElideRight, std::max(0, textArea.width()),
-                                     m_showAccelChar ? Qt::TextShowMnemonic : 0);
-    const QRect measured =
-        metrics.boundingRect(textArea, flags, measuredCaption(caption, m_showAccelChar));
-    const int textW = measured.width();
-    const int textH = measured.height();
-    const int blockW = across ? textW + glyphRoom : std::max(textW, glyphSize.width());
-    const int blockH = across ? std::max(textH, glyphSize.height()) : textH + glyphRoom;
+        l.caption = metrics.elidedText(l.caption, Qt::ElideRight, std::max(0, textArea.width()),
+                                       m_showAccelChar ? Qt::TextShowMnemonic : 0);
+    const QSize text = metrics.boundingRect(textArea, l.flags, measuredCaption(l.caption, m_showAccelChar)).size();
+    const QSize block = across ? QSize(text.width() + glyphRoom, std::max(text.height(), glyphSize.height()))
+                               : QSize(std::max(text.width(), glyphSize.width()), text.height() + glyphRoom);
     // Centre the block; the halves are truncated towards zero.
-    QPoint origin((w - blockW) / 2, (h - blockH) / 2);
+    QPoint origin((width() - block.width()) / 2, (height() - block.height()) / 2);
     if (isHot() && isPressed())
         origin += QPoint(1, 1);
 
-    QRect textRect(origin, QSize(textW, textH));
-    if (hasGlyph) {
-        QPoint glyphAt = origin;
-        switch (m_layout) {
-        case blGlyphLeft:
-            glyphAt.ry() += (blockH - glyphSize.height()) / 2;
-            textRect.moveTopLeft(origin + QPoint(glyphRoom, (blockH - textH) / 2));
-            break;
-        case blGlyphRight:
-            glyphAt += QPoint(textW + m_spacing, (blockH - glyphSize.height()) / 2);
-            textRect.moveTopLeft(origin + QPoint(0, (blockH - textH) / 2));
-            break;
-        case blGlyphTop:
-            glyphAt.rx() += (blockW - glyphSize.width()) / 2;
-            textRect.moveTopLeft(origin + QPoint((blockW - textW) / 2, glyphRoom));
-            break;
-        case blGlyphBottom:
-            glyphAt += QPoint((blockW - glyphSize.width()) / 2, textH + m_spacing);
-            textRect.moveTopLeft(origin + QPoint((blockW - textW) / 2, 0));
-            break;
-        }
-        painter.drawPixmap(glyphAt, !isEnabled() && m_autoGray ? grayed(m_glyph) : m_glyph);
-    }
+    l.textRect = QRect(origin, text);
+    if (hasGlyph)
+        placeGlyph(l, origin, block, glyphSize);
+    return l;
+}
 
+void TdxButton::placeGlyph(ContentLayout &l, QPoint origin, QSize block, QSize glyph) const
+{
+    const QSize text = l.textRect.size();
+    const int glyphRoom = (m_layout == blGlyphLeft || m_layout == blGlyphRight ? glyph.width() : glyph.height()) + m_spacing;
+    l.glyphAt = origin;
+    switch (m_layout) {
+    case blGlyphLeft:
+        l.glyphAt.ry() += (block.height() - glyph.height()) / 2;
+        l.textRect.moveTopLeft(origin + QPoint(glyphRoom, (block.height() - text.height()) / 2));
+        break;
+    case blGlyphRight:
+        l.glyphAt += QPoint(text.width() + m_spacing, (block.height() - glyph.height()) / 2);
+        l.textRect.moveTopLeft(origin + QPoint(0, (block.height() - text.height()) / 2));
+        break;
+    case blGlyphTop:
+        l.glyphAt.rx() += (block.width() - glyph.width()) / 2;
+        l.textRect.moveTopLeft(origin + QPoint((block.width() - text.width()) / 2, glyphRoom));
+        break;
+    case blGlyphBottom:
+        l.glyphAt += QPoint((block.width() - glyph.width()) / 2, text.height() + m_spacing);
+        l.textRect.moveTopLeft(origin + QPoint((block.width() - text.width()) / 2, 0));
+        break;
+    }
+}
+
+void TdxButton::paintContent(QPainter &painter) const
+{
+    const ContentLayout l = contentLayout();
+    painter.save();
+    painter.setFont(font());
+    if (!m_glyph.isNull())
+        painter.drawPixmap(l.glyphAt, !isEnabled() && m_autoGray ? grayed(m_glyph) : m_glyph);
     if (isEnabled()) {
         QColor color = palette().color(QPalette::Active, QPalette::ButtonText);
         if (m_hotTrack && isHot())
             color = m_colors.HotTrack();
         painter.setPen(color);
-        painter.drawText(textRect, flags, caption);
+        painter.drawText(l.textRect, l.flags, l.caption);
     } else {
+        // Disabled: engraved, a light copy one pixel down and right under the dark one.
         painter.setPen(palette().color(QPalette::Active, QPalette::Light));
-        painter.drawText(textRect.translated(1, 1), flags, caption);
+        painter.drawText(l.textRect.translated(1, 1), l.flags, l.caption);
         painter.setPen(palette().color(QPalette::Active, QPalette::Dark));
-        painter.drawText(textRect, flags, caption);
+        painter.drawText(l.textRect, l.flags, l.caption);
     }
     painter.restore();
-}
-
-void TdxButton::applyStartButtonLook(TdxButton &button)
-{
-    button.setCaption(QStringLiteral("&S开始考试"));
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setClickedTo(winColor(13562879));
-    colors.setFocusedTo(winColor(9352301));
-    colors.setHotTrack(winColor(32768));
-    button.setHotTrack(true);
-    button.setLayout(blGlyphRight);
-    button.setQuality(bqHigh);
-    button.setShowFocusRect(false);
-    button.resize(211, button.height());
-}
-
-void TdxButton::applyQuitButtonLook(TdxButton &button, int width)
-{
-    button.setCaption(QStringLiteral("&Q退出"));
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setFocusedFrom(winColor(13618943));
-    colors.setFocusedTo(winColor(6315007));
-    button.setHotTrack(true);
-    button.setLayout(blGlyphRight);
-    button.setQuality(bqHigh);
-    button.setShowFocusRect(false);
-    button.resize(width, button.height());
 }

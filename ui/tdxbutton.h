@@ -94,11 +94,6 @@ public:
     // Number of gradient bands of a quality: 8, 16 or 64.
     [[nodiscard]] static int gradientSteps(TdxQuality quality);
 
-    // The looks of the trainer's buttons: the start button ("&S开始考试", 211 wide) and the
-    // quit button ("&Q退出", 211 wide on the start window, 84 on the score window).
-    static void applyStartButtonLook(TdxButton &button);
-    static void applyQuitButtonLook(TdxButton &button, int width);
-
 protected:
     void sizeChanged() override;
     void otherActiveChanged() override;
@@ -113,6 +108,14 @@ private:
     void updateShortcuts();
     void shortcutActivated();
     void paintBorder(QPainter &painter) const;
+    struct ContentLayout {
+        QString caption;  // elided where it cannot wrap
+        int flags = 0;    // for QPainter::drawText
+        QRect textRect;
+        QPoint glyphAt;
+    };
+    [[nodiscard]] ContentLayout contentLayout() const;
+    void placeGlyph(ContentLayout &layout, QPoint origin, QSize block, QSize glyph) const;
     void paintContent(QPainter &painter) const;
 
     TdxColors m_colors;

@@ -110,6 +110,18 @@ Tfrm_qixNeoForm::Tfrm_qixNeoForm(QWidget *parent)
     if (!s_mainForm)
         s_mainForm = this;
 
+    applyArtwork();
+    setUpMenuBar();
+    connectFrameButtons();
+    watchEdges();
+
+    // Until its first activation the window is inactive, and its caption bar says so.
+    showActive(false);
+    FormCreate(QSize(533, 340), TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
+}
+
+void Tfrm_qixNeoForm::applyArtwork()
+{
     const FrameArtwork &art = FrameArtwork::instance();
     if (QGuiApplication::windowIcon().isNull())
         setWindowIcon(art.applicationIcon);
@@ -122,13 +134,19 @@ Tfrm_qixNeoForm::Tfrm_qixNeoForm(QWidget *parent)
     ImageIcon->setTransparent(true);
     ImageIcon->setToolTip(QStringLiteral("双击关闭"));
     ImageNormal->hide();
+}
 
+void Tfrm_qixNeoForm::setUpMenuBar()
+{
     MenuBar->setObjectName(QStringLiteral("MenuBar"));
     MenuBar->setNativeMenuBar(false);
     MenuBar->setGeometry(9, 0, 332, 17);
     MenuBar->setStyleSheet(QStringLiteral("QMenuBar { background: transparent; }"));
     CoolBar->hide();
+}
 
+void Tfrm_qixNeoForm::connectFrameButtons()
+{
     connect(ImageClose, &FrameImage::clicked, this, [this] { ImageCloseClick(ImageClose); });
     connect(ImageMin, &FrameImage::clicked, this, [this] { ImageMinClick(ImageMin); });
     connect(ImageMax, &FrameImage::clicked, this, [this] { ImageMaxClick(ImageMax); });
@@ -138,19 +156,17 @@ Tfrm_qixNeoForm::Tfrm_qixNeoForm(QWidget *parent)
     connect(ImageTop, &FrameImage::pressed, this, &Tfrm_qixNeoForm::ImageTopMouseDown);
     connect(ImageTop, &FrameImage::moved, this, &Tfrm_qixNeoForm::ImageTopMouseMove);
     connect(ImageTop, &FrameImage::released, this, &Tfrm_qixNeoForm::ImageTopMouseUp);
+}
 
-    // The parts of the frame that reach the window's edges watch the mouse for resizing.
-    for (QWidget *part : {static_cast<QWidget *>(ImageTop), static_cast<QWidget *>(ImageLeft), static_cast<QWidget *>(ImageLeftTop),
-                          static_cast<QWidget *>(ImageRightTop), static_cast<QWidget *>(ImageRight),
-                          static_cast<QWidget *>(ImageBottom), static_cast<QWidget *>(LabelCaption),
-                          static_cast<QWidget *>(ImageLeftBottom), static_cast<QWidget *>(ImageRightBottom)}) {
+// The parts of the frame that reach the window's edges watch the mouse for resizing.
+void Tfrm_qixNeoForm::watchEdges()
+{
+    const QList<QWidget *> parts{ImageTop,   ImageLeft,    ImageLeftTop,    ImageRightTop,   ImageRight,
+                                 ImageBottom, LabelCaption, ImageLeftBottom, ImageRightBottom};
+    for (QWidget *part : parts) {
         part->setMouseTracking(true);
         part->installEventFilter(this);
     }
-
-    // Until its first activation the window is inactive, and its caption bar says so.
-    showActive(false);
-    FormCreate(QSize(533, 340), TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
 }
 
 Tfrm_qixNeoForm::~Tfrm_qixNeoForm()

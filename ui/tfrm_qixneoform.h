@@ -121,6 +121,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The constructor's steps.
+    void applyArtwork();
+    void setUpMenuBar();
+    void connectFrameButtons();
+    void watchEdges();
+
     void showActive(bool active);
     void applyIconFlags();
     // Resizing from an edge: by the window system where it can, else by following the mouse.

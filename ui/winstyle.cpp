@@ -42,14 +42,3 @@ quint32 fontColor(const QWidget *widget)
 {
     return toWinColor(widget->palette().color(QPalette::Active, QPalette::ButtonText));
 }
-
-QString trimBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}

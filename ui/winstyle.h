@@ -19,6 +19,3 @@ void installSongFontSubstitution();
 // The colour a control writes its text in (a label's text, a button's caption, an edit's text).
 void setFontColor(QWidget *widget, quint32 value);
 [[nodiscard]] quint32 fontColor(const QWidget *widget);
-
-// Removes leading and trailing blanks and control characters (everything up to the space).
-[[nodiscard]] QString trimBlanks(const QString &text);

@@ -7,6 +7,7 @@
 #endif
 
 #include <chrono>
+#include <system_error>
 #include <cstdlib>
 
 struct X11AnimationPlayer::Connection {
@@ -21,6 +22,30 @@ struct X11AnimationPlayer::Connection {
     }
 #endif
 };
+
+#ifdef DRVQ_HAVE_XCB
+// Frames are QImage::Format_RGB32 rows: 32 bits a pixel, blue in the lowest byte. The window
+// must be a 24-bit true-colour window whose server stores pixels the same way. Keeps the
+// window's depth in the connection.
+bool X11AnimationPlayer::takesRgb32Frames(Connection &connection, quintptr window)
+{
+    const xcb_setup_t *setup = xcb_get_setup(connection.xcb);
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
+        return false;
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(connection.xcb, xcb_get_geometry(connection.xcb, xcb_window_t(window)), nullptr);
+    if (!geometry)
+        return false;
+    connection.depth = geometry->depth;
+    std::free(geometry);
+    bool thirtyTwoBits = false;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format)) {
+        if (format.data->depth == connection.depth && format.data->bits_per_pixel == 32)
+            thirtyTwoBits = true;
+    }
+    return connection.depth == 24 && thirtyTwoBits;
+}
+#endif
 
 X11AnimationPlayer::~X11AnimationPlayer()
 {
@@ -48,23 +73,7 @@ bool X11AnimationPlayer::start(quintptr window, QSize size, int frameCount, int 
     if (!connection->xcb || xcb_connection_has_error(connection->xcb))
         return false;
 
-    // Frames are QImage::Format_RGB32 rows: 32 bits a pixel, blue in the lowest byte. The
-    // window must be a 24-bit true-colour window whose server stores pixels the same way.
-    const xcb_setup_t *setup = xcb_get_setup(connection->xcb);
-    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
-        return false;
-    xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(
-        connection->xcb, xcb_get_geometry(connection->xcb, xcb_window_t(window)), nullptr);
-    if (!geometry)
-        return false;
-    connection->depth = geometry->depth;
-    std::free(geometry);
-    bool thirtyTwoBits = false;
-    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem; xcb_format_next(&format)) {
-        if (format.data->depth == connection->depth && format.data->bits_per_pixel == 32)
-            thirtyTwoBits = true;
-    }
-    if (connection->depth != 24 || !thirtyTwoBits)
+    if (!takesRgb32Frames(*connection, window))
         return false;
 
     connection->gc = xcb_generate_id(connection->xcb);
@@ -73,9 +82,17 @@ bool X11AnimationPlayer::start(quintptr window, QSize size, int frameCount, int 
 
     m_stop = false;
     m_framesDrawn = 0;
-    m_thread = std::thread([this, c = connection.release(), window, size, frameCount, frameMs, painter = std::move(painter)] {
-        run(c, window, size, frameCount, frameMs, painter);
-    });
+    m_painterFailed = false;
+    try {
+        // The thread owns the connection; if the thread cannot start, the connection goes
+        // with the unstarted callable and the caller plays the frames itself.
+        m_thread = std::thread([this, c = std::move(connection), window, size, frameCount, frameMs,
+                                painter = std::move(painter)]() mutable {
+            run(std::move(c), window, size, frameCount, frameMs, painter);
+        });
+    } catch (const std::system_error &) {
+        return false;
+    }
     return true;
 #else
     Q_UNUSED(window)
@@ -99,16 +116,24 @@ void X11AnimationPlayer::stop()
     m_thread.join();
 }
 
-void X11AnimationPlayer::run(Connection *raw, quintptr window, QSize size, int frameCount, int frameMs, FramePainter painter)
+void X11AnimationPlayer::run(std::unique_ptr<Connection> connection, quintptr window, QSize size, int frameCount,
+                             int frameMs, const FramePainter &painter)
 {
-    std::unique_ptr<Connection> connection(raw);
 #ifdef DRVQ_HAVE_XCB
     QImage image(size, QImage::Format_RGB32);
     int frame = 0;
     std::unique_lock lock(m_mutex);
     while (!m_stop) {
         lock.unlock();
-        painter(image, frame);
+        // A painter that fails leaves the last frame standing; it must not end the program,
+        // as an exception leaving a thread would.
+        try {
+            painter(image, frame);
+        } catch (...) {
+            m_painterFailed = true;
+            lock.lock();
+            break;
+        }
         // Errors (the window gone, say) come back as events on this connection only; they
         // are dropped, and the GUI's own connection never sees them.
         xcb_put_image(connection->xcb, XCB_IMAGE_FORMAT_Z_PIXMAP, xcb_window_t(window), connection->gc,
@@ -126,6 +151,7 @@ void X11AnimationPlayer::run(Connection *raw, quintptr window, QSize size, int f
     xcb_free_gc(connection->xcb, connection->gc);
     xcb_flush(connection->xcb);
 #else
+    Q_UNUSED(connection)
     Q_UNUSED(window)
     Q_UNUSED(size)
     Q_UNUSED(frameCount)

@@ -32,14 +32,20 @@ public:
     void stop();  // waits until the thread has drawn its last frame
     [[nodiscard]] bool running() const { return m_thread.joinable(); }
     [[nodiscard]] qint64 framesDrawn() const { return m_framesDrawn.load(); }
+    // Whether the painter threw; the thread then stopped drawing and ended.
+    [[nodiscard]] bool painterFailed() const { return m_painterFailed.load(); }
 
 private:
     struct Connection;
-    void run(Connection *connection, quintptr window, QSize size, int frameCount, int frameMs, FramePainter painter);
+    // Whether the window can take the frames as they are painted; needs an X11 build.
+    static bool takesRgb32Frames(Connection &connection, quintptr window);
+    void run(std::unique_ptr<Connection> connection, quintptr window, QSize size, int frameCount, int frameMs,
+             const FramePainter &painter);
 
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stop = false;
     std::atomic<qint64> m_framesDrawn{0};
+    std::atomic<bool> m_painterFailed{false};
 };
