@@ -47,8 +47,11 @@ void checkProvider(const ConnectionString &settings)
     if (provider.compare(kProvider, Qt::CaseInsensitive) == 0)
         return;
     throw BankError(provider.isEmpty()
-                        ? QCoreApplication::translate("JetDatabase", "The connection string names no provider; the bank needs %1").arg(kProvider)
-                        : QCoreApplication::translate("JetDatabase", "Provider '%1' is not supported; the bank needs %2").arg(provider, kProvider));
+                        ? QCoreApplication::translate("JetDatabase", "The connection string names no provider; the "
+                                                                     "bank needs %1")
+                              .arg(kProvider)
+                        : QCoreApplication::translate("JetDatabase", "Provider '%1' is not supported; the bank needs %2")
+                              .arg(provider, kProvider));
 }
 
 QByteArray readWholeFile(const QString &path, const QString &role)
@@ -62,10 +65,12 @@ QByteArray readWholeFile(const QString &path, const QString &role)
         throw BankError(QCoreApplication::translate("JetDatabase", "%1 %2 is not a file").arg(role, path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3").arg(role, path, file.errorString()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3")
+                            .arg(role, path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() != file.size())
-        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3").arg(role, path, file.errorString()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3")
+                            .arg(role, path, file.errorString()));
     return bytes;
 }
 
@@ -85,7 +90,8 @@ std::vector<NamedPage> readTableList(MdbImage &image)
     for (const char *column : {"Id", "Name", "Type"}) {
         const int index = names.columnIndex(QLatin1String(column));
         if (index < 0)
-            throw BankError(QCoreApplication::translate("JetDatabase", "%1: the catalog has no column %2").arg(image.fileName(), QLatin1String(column)));
+            throw BankError(QCoreApplication::translate("JetDatabase", "%1: the catalog has no column %2")
+                                .arg(image.fileName(), QLatin1String(column)));
         wanted.push_back(index);
     }
     const ResultSet catalog = reader.readAll(&wanted);
@@ -142,7 +148,8 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
     const int nameColumn = shape.columnIndex(QStringLiteral("Name"));
     const int groupColumn = shape.columnIndex(QStringLiteral("FGroup"));
     if (nameColumn < 0 || groupColumn < 0)
-        throw BankError(QCoreApplication::translate("JetDatabase", "%1: table %2 lacks the column %3, so it cannot hold the account '%4'")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1: table %2 lacks the column %3, so it cannot "
+                                                                   "hold the account '%4'")
                             .arg(label, accounts, nameColumn < 0 ? QStringLiteral("Name") : QStringLiteral("FGroup"), userId));
     const std::vector<int> wanted{nameColumn, groupColumn};
     const ResultSet rows = reader.readAll(&wanted);
@@ -164,9 +171,11 @@ std::unique_ptr<JetDatabase> JetDatabase::open(const QString &connectionString)
 {
     const ConnectionString settings(connectionString);
     checkProvider(settings);
-    const QByteArray bank = readWholeFile(settings.value(QStringLiteral("Data Source")), QCoreApplication::translate("JetDatabase", "Bank file"));
+    const QByteArray bank = readWholeFile(settings.value(QStringLiteral("Data Source")),
+                                          QCoreApplication::translate("JetDatabase", "Bank file"));
     const QByteArray workgroup =
-        readWholeFile(settings.value(QStringLiteral("Jet OLEDB:System database")), QCoreApplication::translate("JetDatabase", "Workgroup file"));
+        readWholeFile(settings.value(QStringLiteral("Jet OLEDB:System database")),
+                      QCoreApplication::translate("JetDatabase", "Workgroup file"));
     return openFromBuffers(bank, workgroup, connectionString);
 }
 
@@ -186,10 +195,12 @@ std::unique_ptr<JetDatabase> JetDatabase::openFromBuffers(const QByteArray &bank
     const QString label = bankLabel(bankName);
     const jet::DefinitionPage header = definitionPage(bank, label);
     if (header.version != jet::Version::Jet4)
-        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is %2; the bank must be a Jet 4 (Access 2000-2003) database")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is %2; the bank must be a Jet 4 (Access "
+                                                                   "2000-2003) database")
                             .arg(label, versionName(header.version)));
     if (header.kind == jet::FileKind::Workgroup)
-        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is a workgroup file (\"Jet System DB\"); the bank must be a "
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is a workgroup file (\"Jet System DB\"); the "
+                                                                   "bank must be a "
                                        "\"Standard Jet DB\" database").arg(label));
     if (!header.password.isEmpty() && header.password != settings.value(QStringLiteral("Jet OLEDB:Database Password")))
         throw BankError(QCoreApplication::translate("JetDatabase", "%1: the database password is wrong").arg(label));
@@ -227,7 +238,8 @@ std::shared_ptr<const ResultSet> JetDatabase::table(const QString &name)
         return cached.value();
     const auto found = m_catalogIndex.constFind(key);
     if (found == m_catalogIndex.cend())
-        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2").arg(name, m_image->fileName()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2")
+                            .arg(name, m_image->fileName()));
     const CatalogEntry &entry = m_catalog[found.value()];
     TableReader reader(*m_image, entry.name, entry.definitionPage);
     auto result = std::make_shared<const ResultSet>(reader.readAll());
@@ -242,7 +254,8 @@ QStringList JetDatabase::columnNames(const QString &name)
         return cached.value()->columns;
     const auto found = m_catalogIndex.constFind(key);
     if (found == m_catalogIndex.cend())
-        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2").arg(name, m_image->fileName()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2")
+                            .arg(name, m_image->fileName()));
     const CatalogEntry &entry = m_catalog[found.value()];
     return TableReader(*m_image, entry.name, entry.definitionPage).columnNames();
 }

@@ -38,7 +38,8 @@ Version versionOf(QByteArrayView page0, const QString &fileName, FileKind &kind)
     const bool ace = signature == QByteArrayView(kAceSignature, kSignatureLength);
     const bool system = signature == QByteArrayView(signatureBytes(FileKind::Workgroup));
     if (std::uint8_t(page0[0]) != kDefinitionPageType || (!jet && !ace && !system))
-        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (no \"Standard Jet DB\" or \"Jet System DB\" "
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (no \"Standard Jet DB\" or "
+                                                                 "\"Jet System DB\" "
                                        "definition page)").arg(fileName));
     kind = system ? FileKind::Workgroup : FileKind::Database;
     const auto code = static_cast<std::uint8_t>(page0[kVersionOffset]);

@@ -76,7 +76,8 @@ Outcome decodeRgb(const unsigned char *jpeg, unsigned long size, ErrorManager &e
 DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
 {
     if (jpeg.isEmpty())
-        throw BankError(QCoreApplication::translate("JpegDecoder", "%1: the picture is empty, not a JPEG image").arg(what));
+        throw BankError(QCoreApplication::translate("JpegDecoder", "%1: the picture is empty, not a JPEG image")
+                            .arg(what));
 
     ErrorManager errors{};
     DecodedJpeg result;
@@ -90,5 +91,6 @@ DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
     case Outcome::Unreadable:
         break;
     }
-    throw BankError(QCoreApplication::translate("JpegDecoder", "%1: not a readable JPEG image (%2)").arg(what, QString::fromLocal8Bit(errors.message)));
+    throw BankError(QCoreApplication::translate("JpegDecoder", "%1: not a readable JPEG image (%2)")
+                        .arg(what, QString::fromLocal8Bit(errors.message)));
 }

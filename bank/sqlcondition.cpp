@@ -74,13 +74,15 @@ private:
             ++m_pos;
             const int inner = parseOr(depth + 1);
             if (!current().isSymbol(u")"))
-                fail(QCoreApplication::translate("SqlCondition", "expected ')' but found %1").arg(current().describe()));
+                fail(QCoreApplication::translate("SqlCondition", "expected ')' but found %1")
+                         .arg(current().describe()));
             ++m_pos;
             return inner;
         }
         const SqlToken &name = current();
         if (name.kind != SqlToken::Kind::Word || isReserved(name))
-            fail(QCoreApplication::translate("SqlCondition", "expected a column name but found %1").arg(name.describe()));
+            fail(QCoreApplication::translate("SqlCondition", "expected a column name but found %1")
+                     .arg(name.describe()));
         ++m_pos;
 
         Node node;
@@ -104,7 +106,8 @@ private:
                 return entry.comparison;
             }
         }
-        fail(QCoreApplication::translate("SqlCondition", "expected a comparison (=, <>, <, >, <=, >=) but found %1").arg(token.describe()));
+        fail(QCoreApplication::translate("SqlCondition", "expected a comparison (=, <>, <, >, <=, >=) but found %1")
+                 .arg(token.describe()));
     }
 
     Literal parseLiteral()
@@ -122,7 +125,8 @@ private:
             ++m_pos;
         }
         if (current().kind != SqlToken::Kind::Number)
-            fail(QCoreApplication::translate("SqlCondition", "expected a quoted text or a number but found %1").arg(current().describe()));
+            fail(QCoreApplication::translate("SqlCondition", "expected a quoted text or a number but found %1")
+                     .arg(current().describe()));
         digits += current().text;
         ++m_pos;
         literal.text = digits;
@@ -181,7 +185,8 @@ SqlCondition SqlCondition::parseFilter(const QString &text)
     SqlCondition condition = parse(tokens, pos, what, text);
     const SqlToken &rest = tokens[pos];
     if (rest.kind != SqlToken::Kind::End) {
-        throw BankError(QCoreApplication::translate("SqlCondition", "Filter not understood: unexpected %1 at character %2 in \"%3\"")
+        throw BankError(QCoreApplication::translate("SqlCondition", "Filter not understood: unexpected %1 at character "
+                                                                    "%2 in \"%3\"")
                             .arg(rest.describe()).arg(rest.position + 1).arg(text));
     }
     return condition;
@@ -194,7 +199,8 @@ void SqlCondition::bind(const ResultSet &result, const QString &owner)
             continue;
         node.column = result.columnIndex(node.columnName);
         if (node.column < 0)
-            throw BankError(QCoreApplication::translate("SqlCondition", "Column '%1' not found in %2").arg(node.columnName, owner));
+            throw BankError(QCoreApplication::translate("SqlCondition", "Column '%1' not found in %2")
+                                .arg(node.columnName, owner));
     }
 }
 

@@ -25,7 +25,8 @@ public:
     void expectKeyword(QStringView keyword)
     {
         if (!current().isKeyword(keyword))
-            fail(QCoreApplication::translate("SqlStatement", "expected %1 but found %2").arg(keyword.toString(), current().describe()));
+            fail(QCoreApplication::translate("SqlStatement", "expected %1 but found %2")
+                     .arg(keyword.toString(), current().describe()));
         ++m_pos;
     }
 
@@ -190,7 +191,8 @@ ResultSet SqlStatement::run(const ResultSet &source, const std::vector<std::size
     auto columnOf = [&](const QString &name) {
         const int index = source.columnIndex(name);
         if (index < 0)
-            throw BankError(QCoreApplication::translate("SqlStatement", "Column '%1' not found in %2 (statement \"%3\")").arg(name, owner, m_text));
+            throw BankError(QCoreApplication::translate("SqlStatement", "Column '%1' not found in %2 (statement \"%3\")")
+                                .arg(name, owner, m_text));
         return index;
     };
 

@@ -76,11 +76,13 @@ std::vector<SqlToken> SqlTokenizer::tokenize(const QString &source, const QStrin
                 token.text += source[i++];
             }
             if (!closed)
-                fail(what, source, token.position, QCoreApplication::translate("SqlTokenizer", "text opened with ' is never closed"));
+                fail(what, source, token.position,
+                     QCoreApplication::translate("SqlTokenizer", "text opened with ' is never closed"));
         } else if (c == u'[') {
             const qsizetype close = source.indexOf(u']', i + 1);
             if (close < 0 || close == i + 1)
-                fail(what, source, i, QCoreApplication::translate("SqlTokenizer", "name opened with [ is never closed"));
+                fail(what, source, i,
+                     QCoreApplication::translate("SqlTokenizer", "name opened with [ is never closed"));
             token.kind = SqlToken::Kind::Word;
             token.bracketed = true;
             token.text = source.mid(i + 1, close - i - 1);
@@ -95,7 +97,8 @@ std::vector<SqlToken> SqlTokenizer::tokenize(const QString &source, const QStrin
                     token.text += source[i++];
             }
             if (i < n && isWordChar(source[i]))
-                fail(what, source, token.position, QCoreApplication::translate("SqlTokenizer", "number runs into a name"));
+                fail(what, source, token.position,
+                     QCoreApplication::translate("SqlTokenizer", "number runs into a name"));
         } else if (isWordChar(c)) {
             token.kind = SqlToken::Kind::Word;
             while (i < n && isWordChar(source[i]))

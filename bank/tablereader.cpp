@@ -111,7 +111,8 @@ void TableReader::checkDefinitionPage(quint32 definitionPage) const
     if (page.isEmpty())
         throw fail(QCoreApplication::translate("TableReader", "the page lies beyond the end of the file"));
     if (quint8(page[0]) != kTableDefinitionPageType)
-        throw fail(QCoreApplication::translate("TableReader", "the page is no table definition (type %1)").arg(quint8(page[0])));
+        throw fail(QCoreApplication::translate("TableReader", "the page is no table definition (type %1)")
+                       .arg(quint8(page[0])));
     const bool jet3 = m_image.isJet3();
     const auto columns = read16(page, jet3 ? tdef::kJet3ColumnCountOffset : tdef::kJet4ColumnCountOffset);
     const auto realIndexes = read32(page, jet3 ? tdef::kJet3RealIndexCountOffset : tdef::kJet4RealIndexCountOffset);
@@ -120,7 +121,8 @@ void TableReader::checkDefinitionPage(quint32 definitionPage) const
     if (*columns > tdef::kMaxColumns)
         throw fail(QCoreApplication::translate("TableReader", "%1 columns, more than a table can hold").arg(*columns));
     if (*realIndexes > tdef::kMaxRealIndexes)
-        throw fail(QCoreApplication::translate("TableReader", "%1 indexes, more than a table can hold").arg(*realIndexes));
+        throw fail(QCoreApplication::translate("TableReader", "%1 indexes, more than a table can hold")
+                       .arg(*realIndexes));
 }
 
 ResultSet TableReader::readAll(const std::vector<int> *wanted)
@@ -148,7 +150,8 @@ ResultSet TableReader::readAll(const std::vector<int> *wanted)
     }
     for (int index : *wanted) {
         if (index < 0 || unsigned(index) >= columnCount)
-            throw BankError(QCoreApplication::translate("TableReader", "%1: table '%2' has no column %3").arg(m_image.fileName(), m_tableName).arg(index));
+            throw BankError(QCoreApplication::translate("TableReader", "%1: table '%2' has no column %3")
+                                .arg(m_image.fileName(), m_tableName).arg(index));
     }
 
     const std::vector<quint32> pages = dataPages();
@@ -184,7 +187,9 @@ std::vector<quint32> TableReader::dataPages() const
                     continue;
                 const quint64 page = first + quint64(i) * 8 + quint64(bit);
                 if (page >= pageCount)
-                    throw mapFail(QCoreApplication::translate("TableReader", "the page usage map names page %1, beyond the end of the file (%2 pages)").arg(page).arg(pageCount));
+                    throw mapFail(QCoreApplication::translate("TableReader", "the page usage map names page %1, beyond "
+                                                                             "the end of the file (%2 pages)")
+                                      .arg(page).arg(pageCount));
                 named.push_back(quint32(page));
             }
         }
@@ -193,7 +198,8 @@ std::vector<quint32> TableReader::dataPages() const
         throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is empty"));
     if (quint8(map[0]) == usagemap::kInline) {
         if (map.size() < usagemap::kInlineBitmapOffset)
-            throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is cut short (%1 bytes)").arg(map.size()));
+            throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is cut short (%1 bytes)")
+                              .arg(map.size()));
         addBits(map.sliced(usagemap::kInlineBitmapOffset), get32(map, usagemap::kInlineStartOffset));
     } else if (quint8(map[0]) == usagemap::kIndirect) {
         const quint64 pagesPerBitmap = quint64(usagemap::pagesPerBitmapPage(m_image.pageSize()));
@@ -203,11 +209,14 @@ std::vector<quint32> TableReader::dataPages() const
                 continue;
             const QByteArrayView bitmap = m_image.page(mapPage);
             if (bitmap.isEmpty() || quint8(bitmap[0]) != kUsageMapPageType)
-                throw mapFail(QCoreApplication::translate("TableReader", "the page usage map points to page %1, which is no usage map page").arg(mapPage));
+                throw mapFail(QCoreApplication::translate("TableReader", "the page usage map points to page %1, which "
+                                                                         "is no usage map page")
+                                  .arg(mapPage));
             addBits(bitmap.sliced(usagemap::kBitmapPageHeader), quint64(k) * pagesPerBitmap);
         }
     } else {
-        throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is of unknown type %1").arg(quint8(map[0])));
+        throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is of unknown type %1")
+                          .arg(quint8(map[0])));
     }
 
     QStringList wrong;
@@ -219,11 +228,15 @@ std::vector<quint32> TableReader::dataPages() const
         if (ours)
             continue;
         if (++wrongCount <= kListedPages) {
-            wrong << (page.isEmpty() ? QCoreApplication::translate("TableReader", "page %1 is cut short at the end of the file").arg(number)
-                      : quint8(page[0]) == kDataPageType
-                          ? QCoreApplication::translate("TableReader", "page %1 is a data page of the table defined on page %2").arg(number).arg(owner)
-                          : QCoreApplication::translate("TableReader", "page %1 is no data page (page type 0x%2)")
-                                .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0')));
+            if (page.isEmpty())
+                wrong << QCoreApplication::translate("TableReader", "page %1 is cut short at the end of the file")
+                             .arg(number);
+            else if (quint8(page[0]) == kDataPageType)
+                wrong << QCoreApplication::translate("TableReader", "page %1 is a data page of the table defined on page %2")
+                             .arg(number).arg(owner);
+            else
+                wrong << QCoreApplication::translate("TableReader", "page %1 is no data page (page type 0x%2)")
+                             .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0'));
         }
     }
     if (wrongCount > 0) {
@@ -264,7 +277,8 @@ void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const s
         const quint16 end = row == 0 ? quint16(bytes.size())
                                      : quint16(get16(bytes, rowCountOffset + 2 * row) & datapage::kRowOffsetMask);
         if (start < firstRowByte || start >= end || end > bytes.size())
-            damagedRow(QCoreApplication::translate("TableReader", "the row has no valid extent (bytes %1 to %2)").arg(start).arg(end));
+            damagedRow(QCoreApplication::translate("TableReader", "the row has no valid extent (bytes %1 to %2)")
+                           .arg(start).arg(end));
         if (mdb_crack_row(m_table.get(), start, std::size_t(end - start), fields.data()) < 0)
             damagedRow(QCoreApplication::translate("TableReader", "the row cannot be split into its fields"));
         std::vector<Cell> cells(columns.size());
@@ -292,7 +306,8 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
 
     const int width = fixedWidth(column.col_type);
     if (size < width)
-        damaged(column, QCoreApplication::translate("TableReader", "%1 bytes where the type needs %2").arg(size).arg(width));
+        damaged(column, QCoreApplication::translate("TableReader", "%1 bytes where the type needs %2")
+                            .arg(size).arg(width));
 
     switch (column.col_type) {
     case MDB_BYTE:
@@ -353,20 +368,24 @@ QByteArrayView TableReader::findRow(quint32 pageRow, const MdbColumn &column) co
     const int row = addressRow(pageRow);
     const QByteArrayView page = m_image.page(pageNumber);
     if (page.isEmpty())
-        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1 beyond the end of the file").arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1 beyond the end of the file")
+                            .arg(pageNumber));
     if (quint8(page[0]) != kDataPageType)
-        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1, which is no data page").arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1, which is no data page")
+                            .arg(pageNumber));
     const int rowCountOffset = m_image.rowCountOffset();
     const auto rows = read16(page, rowCountOffset);
     auto start = read16(page, rowCountOffset + 2 + row * 2);
     auto end = row == 0 ? std::optional(quint16(page.size())) : read16(page, rowCountOffset + row * 2);
     if (!rows || row >= *rows || !start || !end)
-        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 missing on page %2").arg(row).arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 missing on page %2")
+                            .arg(row).arg(pageNumber));
     *start &= datapage::kRowOffsetMask;
     if (row > 0)
         *end &= datapage::kRowOffsetMask;
     if (*start > *end || *end > page.size())
-        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 on page %2 has no valid extent").arg(row).arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 on page %2 has no valid extent")
+                            .arg(row).arg(pageNumber));
     return page.sliced(*start, *end - *start);
 }
 
@@ -385,13 +404,15 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
 
     if (header & longvalue::kInline) {
         if (length > quint32(size - longvalue::kPointerSize))
-            damaged(column, QCoreApplication::translate("TableReader", "inline long value of %1 bytes in a field of %2").arg(length).arg(size));
+            damaged(column, QCoreApplication::translate("TableReader", "inline long value of %1 bytes in a field of %2")
+                                .arg(length).arg(size));
         return field.sliced(longvalue::kPointerSize, qsizetype(length)).toByteArray();
     }
     if (header & longvalue::kSingleRow) {
         const QByteArrayView row = findRow(firstRow, column);
         if (length > quint32(row.size()))
-            damaged(column, QCoreApplication::translate("TableReader", "long value of %1 bytes in a row of %2").arg(length).arg(row.size()));
+            damaged(column, QCoreApplication::translate("TableReader", "long value of %1 bytes in a row of %2")
+                                .arg(length).arg(row.size()));
         return row.first(qsizetype(length)).toByteArray();
     }
 
@@ -402,9 +423,11 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
     quint32 next = firstRow;
     while (quint32(value.size()) < length) {
         if (next == 0)
-            damaged(column, QCoreApplication::translate("TableReader", "long value ends after %1 of %2 bytes").arg(value.size()).arg(length));
+            damaged(column, QCoreApplication::translate("TableReader", "long value ends after %1 of %2 bytes")
+                                .arg(value.size()).arg(length));
         if (visited.contains(next))
-            damaged(column, QCoreApplication::translate("TableReader", "long value chain loops back to page %1 row %2").arg(addressPage(next)).arg(addressRow(next)));
+            damaged(column, QCoreApplication::translate("TableReader", "long value chain loops back to page %1 row %2")
+                                .arg(addressPage(next)).arg(addressRow(next)));
         visited.insert(next);
         const QByteArrayView row = findRow(next, column);
         if (row.size() < longvalue::kChainLinkSize)
@@ -419,8 +442,10 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
 void TableReader::damagedRow(const QString &problem) const
 {
     const QString where = m_row < 0 ? QCoreApplication::translate("TableReader", "page %1").arg(m_page)
-                                    : QCoreApplication::translate("TableReader", "page %1, row %2").arg(m_page).arg(m_row);
-    throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', %3: %4").arg(m_image.fileName(), m_tableName, where, problem));
+                                    : QCoreApplication::translate("TableReader", "page %1, row %2")
+                                          .arg(m_page).arg(m_row);
+    throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', %3: %4")
+                        .arg(m_image.fileName(), m_tableName, where, problem));
 }
 
 void TableReader::damaged(const MdbColumn &column, const QString &problem) const

@@ -131,7 +131,8 @@ const Cell &TDataSet::cell(int column) const
 {
     checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot read a field of a closed dataset"));
     if (column < 0 || column >= m_result.columns.size())
-        throw BankError(QCoreApplication::translate("TDataSet", "%1: no field number %2").arg(objectName()).arg(column));
+        throw BankError(QCoreApplication::translate("TDataSet", "%1: no field number %2")
+                            .arg(objectName()).arg(column));
     const std::vector<Cell> *row = currentRow();
     if (!row || std::size_t(column) >= row->size())
         return kNoValue;

@@ -47,5 +47,6 @@ void TField::SaveToStream(QIODevice &stream) const
 {
     const QByteArray bytes = AsBytes();
     if (stream.write(bytes) != bytes.size())
-        throw BankError(QCoreApplication::translate("TField", "Cannot write %1 bytes of a field: %2").arg(bytes.size()).arg(stream.errorString()));
+        throw BankError(QCoreApplication::translate("TField", "Cannot write %1 bytes of a field: %2")
+                            .arg(bytes.size()).arg(stream.errorString()));
 }

@@ -39,7 +39,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SourceError(path, 0, QCoreApplication::translate("BankBuilder", "cannot be written: %1").arg(file.errorString()));
+        throw SourceError(path, 0, QCoreApplication::translate("BankBuilder", "cannot be written: %1")
+                                       .arg(file.errorString()));
 }
 
 } // namespace
@@ -132,7 +133,8 @@ void BankBuilder::write(const BankContent &content, const QString &folder)
         bank = jet4::writeDatabase(bankDatabase(content, created));
         workgroup = jet4::writeDatabase(workgroupDatabase(created));
     } catch (const std::invalid_argument &e) {
-        throw SourceError(folder, 0, QCoreApplication::translate("BankBuilder", "cannot be built: %1").arg(QString::fromUtf8(e.what())));
+        throw SourceError(folder, 0, QCoreApplication::translate("BankBuilder", "cannot be built: %1")
+                                         .arg(QString::fromUtf8(e.what())));
     }
     if (!QDir().mkpath(folder))
         throw SourceError(folder, 0, QCoreApplication::translate("BankBuilder", "cannot create the folder"));

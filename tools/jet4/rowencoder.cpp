@@ -74,7 +74,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
 {
     const auto &columns = m_layout.columns();
     if (row.size() != columns.size())
-        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 values for %4 columns")
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 values for "
+                                                                              "%4 columns")
                                         .arg(m_layout.name()).arg(rowIndex + 1)
                                         .arg(row.size()).arg(columns.size()).toStdString());
     const int columnCount = int(columns.size());
@@ -92,7 +93,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
         if (column.type == ColumnType::Boolean) {
             const auto *flag = std::get_if<bool>(&value);
             if (!flag)
-                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "a Boolean column takes true or false"));
+                fail(rowIndex, column,
+                     QCoreApplication::translate("Jet4Writer", "a Boolean column takes true or false"));
             if (*flag)
                 present(column.number);
             continue;
@@ -100,16 +102,19 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
         if (column.type == ColumnType::Double || column.type == ColumnType::DateTime) {
             const auto *number = std::get_if<double>(&value);
             if (!number)
-                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "a Double or DateTime column takes a double"));
+                fail(rowIndex, column,
+                     QCoreApplication::translate("Jet4Writer", "a Double or DateTime column takes a double"));
             jet::putDouble(out, at, *number);
         } else {
             const auto *number = std::get_if<std::int32_t>(&value);
             if (!number)
                 fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "an integer column takes an int32"));
             if (column.type == ColumnType::Byte && (*number < 0 || *number > 255))
-                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit a Byte").arg(*number));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit a Byte")
+                                           .arg(*number));
             if (column.type == ColumnType::Integer && (*number < -32768 || *number > 32767))
-                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit an Integer").arg(*number));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit an Integer")
+                                           .arg(*number));
             jet::putUInt(out, at, std::uint32_t(*number), column.storedLength);
         }
         present(column.number);
@@ -136,7 +141,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
     }
     out.append(nullMask);
     if (out.size() > RowPageWriter::kMaxRowSize)
-        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 bytes do not fit a page")
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 bytes do not "
+                                                                              "fit a page")
                                         .arg(m_layout.name()).arg(rowIndex + 1).arg(out.size())
                                         .toStdString());
     return out;

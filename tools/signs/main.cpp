@@ -23,15 +23,19 @@ int main(int argc, char *argv[])
     installTranslations(app, QLocale());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("DrvqSigns", "Paints every road-sign picture of the question bank as <id>.jpg into OUTDIR."));
+    parser.setApplicationDescription(QCoreApplication::translate("DrvqSigns", "Paints every road-sign picture of the "
+                                                                              "question bank as <id>.jpg into OUTDIR."));
     parser.addHelpOption();
     const QCommandLineOption checkOption(QStringLiteral("check"),
-        QCoreApplication::translate("DrvqSigns", "Fail unless the signs painted are exactly the filenames listed in FILE (biaozhi.txt)."),
+        QCoreApplication::translate("DrvqSigns", "Fail unless the signs painted are exactly the filenames listed in "
+                                                 "FILE (biaozhi.txt)."),
         QStringLiteral("FILE"));
-    const QCommandLineOption listOption(QStringLiteral("list"), QCoreApplication::translate("DrvqSigns", "List the signs: id, size, name."));
+    const QCommandLineOption listOption(QStringLiteral("list"),
+                                        QCoreApplication::translate("DrvqSigns", "List the signs: id, size, name."));
     parser.addOption(checkOption);
     parser.addOption(listOption);
-    parser.addPositionalArgument(QStringLiteral("OUTDIR"), QCoreApplication::translate("DrvqSigns", "Folder for the JPEG files; created if missing."));
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QCoreApplication::translate("DrvqSigns", "Folder for the JPEG files; created if missing."));
     parser.process(app);
 
     QTextStream out(stdout);

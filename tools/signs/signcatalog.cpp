@@ -998,7 +998,8 @@ QStringList SignCatalog::differences(const QStringList &fileNames)
     const QSet<QString> listed(fileNames.cbegin(), fileNames.cend());
     for (const SignEntry &entry : allEntries()) {
         if (!listed.contains(fileName(entry)))
-            problems << QCoreApplication::translate("SignCatalog", "sign %1 (%2) is painted but not listed").arg(fileName(entry), entry.name);
+            problems << QCoreApplication::translate("SignCatalog", "sign %1 (%2) is painted but not listed")
+                            .arg(fileName(entry), entry.name);
     }
     return problems;
 }
@@ -1013,7 +1014,8 @@ QImage SignCatalog::render(const SignEntry &entry)
         SignPainter painter(&image);
         entry.paint(painter);
     } catch (const SignError &e) {
-        throw SignError(QCoreApplication::translate("SignCatalog", "sign %1 (%2): %3").arg(entry.id, entry.name, e.message()));
+        throw SignError(QCoreApplication::translate("SignCatalog", "sign %1 (%2): %3")
+                            .arg(entry.id, entry.name, e.message()));
     }
     return image;
 }

@@ -27,7 +27,9 @@ void SignWriter::write(const SignEntry &entry) const
     const QString path = QDir(m_folder).filePath(SignCatalog::fileName(entry));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2").arg(path, file.errorString()));
+        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2")
+                            .arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2").arg(path, file.errorString()));
+        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2")
+                            .arg(path, file.errorString()));
 }
