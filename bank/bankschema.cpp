@@ -4,6 +4,8 @@
 
 #include "jetdatabase.h"
 
+#include <QCoreApplication>
+
 const std::vector<TableColumns> &bankSchema()
 {
     static const std::vector<TableColumns> schema{
@@ -25,13 +27,15 @@ QStringList missingFromSchema(JetDatabase &database)
     QStringList missing;
     for (const TableColumns &table : bankSchema()) {
         if (!present.contains(table.table.toLower())) {
-            missing << QStringLiteral("Bank file %1 has no table '%2'").arg(database.fileName(), table.table);
+            missing << QCoreApplication::translate("BankSchema", "Bank file %1 has no table '%2'")
+                           .arg(database.fileName(), table.table);
             continue;
         }
         const QStringList columns = database.columnNames(table.table);
         for (const QString &column : table.columns) {
             if (!columns.contains(column, Qt::CaseInsensitive))
-                missing << QStringLiteral("Bank file %1: table '%2' has no column '%3'").arg(database.fileName(), table.table, column);
+                missing << QCoreApplication::translate("BankSchema", "Bank file %1: table '%2' has no column '%3'")
+                               .arg(database.fileName(), table.table, column);
         }
     }
     return missing;

@@ -7,6 +7,7 @@
 #include "sqlstatement.h"
 #include "tablereader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,12 +33,12 @@ struct NamedPage {
 QString versionName(jet::Version version)
 {
     switch (version) {
-    case jet::Version::Jet3: return QStringLiteral("a Jet 3 (Access 97) database");
-    case jet::Version::Jet4: return QStringLiteral("a Jet 4 (Access 2000-2003) database");
-    case jet::Version::Ace: return QStringLiteral("an ACE (Access 2007 or later) database");
+    case jet::Version::Jet3: return QCoreApplication::translate("JetDatabase", "a Jet 3 (Access 97) database");
+    case jet::Version::Jet4: return QCoreApplication::translate("JetDatabase", "a Jet 4 (Access 2000-2003) database");
+    case jet::Version::Ace: return QCoreApplication::translate("JetDatabase", "an ACE (Access 2007 or later) database");
     case jet::Version::Unknown: break;
     }
-    return QStringLiteral("a database of unknown version");
+    return QCoreApplication::translate("JetDatabase", "a database of unknown version");
 }
 
 void checkProvider(const ConnectionString &settings)
@@ -46,25 +47,30 @@ void checkProvider(const ConnectionString &settings)
     if (provider.compare(kProvider, Qt::CaseInsensitive) == 0)
         return;
     throw BankError(provider.isEmpty()
-                        ? QStringLiteral("The connection string names no provider; the bank needs %1").arg(kProvider)
-                        : QStringLiteral("Provider '%1' is not supported; the bank needs %2").arg(provider, kProvider));
+                        ? QCoreApplication::translate("JetDatabase", "The connection string names no provider; the "
+                                                                     "bank needs %1")
+                              .arg(kProvider)
+                        : QCoreApplication::translate("JetDatabase", "Provider '%1' is not supported; the bank needs %2")
+                              .arg(provider, kProvider));
 }
 
 QByteArray readWholeFile(const QString &path, const QString &role)
 {
     if (path.isEmpty())
-        throw BankError(QStringLiteral("The connection string names no %1").arg(role));
+        throw BankError(QCoreApplication::translate("JetDatabase", "The connection string names no %1").arg(role));
     const QFileInfo info(path);
     if (!info.exists())
-        throw BankError(QStringLiteral("%1 not found: %2").arg(role, path));
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 not found: %2").arg(role, path));
     if (!info.isFile())
-        throw BankError(QStringLiteral("%1 %2 is not a file").arg(role, path));
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 %2 is not a file").arg(role, path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BankError(QStringLiteral("Cannot read %1 %2: %3").arg(role, path, file.errorString()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3")
+                            .arg(role, path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() != file.size())
-        throw BankError(QStringLiteral("Cannot read %1 %2: %3").arg(role, path, file.errorString()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Cannot read %1 %2: %3")
+                            .arg(role, path, file.errorString()));
     return bytes;
 }
 
@@ -84,7 +90,8 @@ std::vector<NamedPage> readTableList(MdbImage &image)
     for (const char *column : {"Id", "Name", "Type"}) {
         const int index = names.columnIndex(QLatin1String(column));
         if (index < 0)
-            throw BankError(QStringLiteral("%1: the catalog has no column %2").arg(image.fileName(), QLatin1String(column)));
+            throw BankError(QCoreApplication::translate("JetDatabase", "%1: the catalog has no column %2")
+                                .arg(image.fileName(), QLatin1String(column)));
         wanted.push_back(index);
     }
     const ResultSet catalog = reader.readAll(&wanted);
@@ -103,12 +110,12 @@ std::vector<NamedPage> readTableList(MdbImage &image)
 // The bank or workgroup file as every message names it.
 QString bankLabel(const QString &path)
 {
-    return QStringLiteral("Bank file %1").arg(path);
+    return QCoreApplication::translate("JetDatabase", "Bank file %1").arg(path);
 }
 
 QString workgroupLabel(const QString &path)
 {
-    return QStringLiteral("Workgroup file %1").arg(path);
+    return QCoreApplication::translate("JetDatabase", "Workgroup file %1").arg(path);
 }
 
 // Access signs a workgroup file "Jet System DB" and a database "Standard Jet DB"; a
@@ -118,7 +125,7 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
     const QString label = workgroupLabel(fileName);
     const jet::DefinitionPage header = definitionPage(bytes, label);
     if (header.version != jet::Version::Jet3 && header.version != jet::Version::Jet4)
-        throw BankError(QStringLiteral("%1 is %2, not a Jet 3 or Jet 4 workgroup file")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is %2, not a Jet 3 or Jet 4 workgroup file")
                             .arg(label, versionName(header.version)));
     MdbImage image(bytes, label);
     const QString accounts = QStringLiteral("MSysAccounts");
@@ -132,7 +139,7 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
         }
     }
     if (!found)
-        throw BankError(QStringLiteral("%1 has no table %2, so it cannot hold the account '%3'")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 has no table %2, so it cannot hold the account '%3'")
                             .arg(label, accounts, userId));
 
     TableReader reader(image, accounts, page);
@@ -141,7 +148,8 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
     const int nameColumn = shape.columnIndex(QStringLiteral("Name"));
     const int groupColumn = shape.columnIndex(QStringLiteral("FGroup"));
     if (nameColumn < 0 || groupColumn < 0)
-        throw BankError(QStringLiteral("%1: table %2 lacks the column %3, so it cannot hold the account '%4'")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1: table %2 lacks the column %3, so it cannot "
+                                                                   "hold the account '%4'")
                             .arg(label, accounts, nameColumn < 0 ? QStringLiteral("Name") : QStringLiteral("FGroup"), userId));
     const std::vector<int> wanted{nameColumn, groupColumn};
     const ResultSet rows = reader.readAll(&wanted);
@@ -152,7 +160,7 @@ void checkAccount(const QByteArray &bytes, const QString &fileName, const QStrin
         if (name && !isGroup && name->compare(userId, Qt::CaseInsensitive) == 0)
             return;
     }
-    throw BankError(QStringLiteral("%1 holds no user account '%2'").arg(label, userId));
+    throw BankError(QCoreApplication::translate("JetDatabase", "%1 holds no user account '%2'").arg(label, userId));
 }
 
 } // namespace
@@ -163,9 +171,11 @@ std::unique_ptr<JetDatabase> JetDatabase::open(const QString &connectionString)
 {
     const ConnectionString settings(connectionString);
     checkProvider(settings);
-    const QByteArray bank = readWholeFile(settings.value(QStringLiteral("Data Source")), QStringLiteral("Bank file"));
+    const QByteArray bank = readWholeFile(settings.value(QStringLiteral("Data Source")),
+                                          QCoreApplication::translate("JetDatabase", "Bank file"));
     const QByteArray workgroup =
-        readWholeFile(settings.value(QStringLiteral("Jet OLEDB:System database")), QStringLiteral("Workgroup file"));
+        readWholeFile(settings.value(QStringLiteral("Jet OLEDB:System database")),
+                      QCoreApplication::translate("JetDatabase", "Workgroup file"));
     return openFromBuffers(bank, workgroup, connectionString);
 }
 
@@ -185,13 +195,15 @@ std::unique_ptr<JetDatabase> JetDatabase::openFromBuffers(const QByteArray &bank
     const QString label = bankLabel(bankName);
     const jet::DefinitionPage header = definitionPage(bank, label);
     if (header.version != jet::Version::Jet4)
-        throw BankError(QStringLiteral("%1 is %2; the bank must be a Jet 4 (Access 2000-2003) database")
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is %2; the bank must be a Jet 4 (Access "
+                                                                   "2000-2003) database")
                             .arg(label, versionName(header.version)));
     if (header.kind == jet::FileKind::Workgroup)
-        throw BankError(QStringLiteral("%1 is a workgroup file (\"Jet System DB\"); the bank must be a "
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1 is a workgroup file (\"Jet System DB\"); the "
+                                                                   "bank must be a "
                                        "\"Standard Jet DB\" database").arg(label));
     if (!header.password.isEmpty() && header.password != settings.value(QStringLiteral("Jet OLEDB:Database Password")))
-        throw BankError(QStringLiteral("%1: the database password is wrong").arg(label));
+        throw BankError(QCoreApplication::translate("JetDatabase", "%1: the database password is wrong").arg(label));
 
     checkAccount(workgroup, workgroupName, database->m_userId);
 
@@ -226,7 +238,8 @@ std::shared_ptr<const ResultSet> JetDatabase::table(const QString &name)
         return cached.value();
     const auto found = m_catalogIndex.constFind(key);
     if (found == m_catalogIndex.cend())
-        throw BankError(QStringLiteral("Table '%1' not found in %2").arg(name, m_image->fileName()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2")
+                            .arg(name, m_image->fileName()));
     const CatalogEntry &entry = m_catalog[found.value()];
     TableReader reader(*m_image, entry.name, entry.definitionPage);
     auto result = std::make_shared<const ResultSet>(reader.readAll());
@@ -241,7 +254,8 @@ QStringList JetDatabase::columnNames(const QString &name)
         return cached.value()->columns;
     const auto found = m_catalogIndex.constFind(key);
     if (found == m_catalogIndex.cend())
-        throw BankError(QStringLiteral("Table '%1' not found in %2").arg(name, m_image->fileName()));
+        throw BankError(QCoreApplication::translate("JetDatabase", "Table '%1' not found in %2")
+                            .arg(name, m_image->fileName()));
     const CatalogEntry &entry = m_catalog[found.value()];
     return TableReader(*m_image, entry.name, entry.definitionPage).columnNames();
 }

@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -29,27 +31,28 @@ std::array<std::uint8_t, 4> dateMask(double creationDate)
 Version versionOf(QByteArrayView page0, const QString &fileName, FileKind &kind)
 {
     if (page0.size() < kMaskedOffset + kJet4MaskedLength)
-        throw BankError(QStringLiteral("%1: not a Jet database (only %2 bytes)")
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (only %2 bytes)")
                             .arg(fileName).arg(page0.size()));
     const auto signature = page0.sliced(kSignatureOffset, kSignatureLength);
     const bool jet = signature == QByteArrayView(signatureBytes(FileKind::Database));
     const bool ace = signature == QByteArrayView(kAceSignature, kSignatureLength);
     const bool system = signature == QByteArrayView(signatureBytes(FileKind::Workgroup));
     if (std::uint8_t(page0[0]) != kDefinitionPageType || (!jet && !ace && !system))
-        throw BankError(QStringLiteral("%1: not a Jet database (no \"Standard Jet DB\" or \"Jet System DB\" "
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (no \"Standard Jet DB\" or "
+                                                                 "\"Jet System DB\" "
                                        "definition page)").arg(fileName));
     kind = system ? FileKind::Workgroup : FileKind::Database;
     const auto code = static_cast<std::uint8_t>(page0[kVersionOffset]);
     const Version version = code == kJet3 ? Version::Jet3 : code == kJet4 ? Version::Jet4 : Version::Ace;
     if (ace && version != Version::Ace)
-        throw BankError(QStringLiteral("%1: not a Jet database (\"Standard ACE DB\" with "
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (\"Standard ACE DB\" with "
                                        "engine version %2)").arg(fileName).arg(code));
     if (system && version == Version::Ace)
-        throw BankError(QStringLiteral("%1: not a Jet database (\"Jet System DB\" with "
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (\"Jet System DB\" with "
                                        "engine version %2)").arg(fileName).arg(code));
     const qsizetype pageSize = version == Version::Jet3 ? kJet3PageSize : kJet4PageSize;
     if (page0.size() < pageSize)
-        throw BankError(QStringLiteral("%1: not a Jet database (definition page cut short "
+        throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (definition page cut short "
                                        "at %2 of %3 bytes)")
                             .arg(fileName).arg(page0.size()).arg(pageSize));
     return version;
@@ -125,11 +128,11 @@ QByteArray signatureBytes(FileKind kind)
 void writeDefinitionPage(QByteArray &page0, const QString &password, double creationDate)
 {
     if (page0.size() < kJet4PageSize)
-        throw BankError(QStringLiteral("definition page of %1 bytes, %2 needed")
+        throw BankError(QCoreApplication::translate("JetHeader", "definition page of %1 bytes, %2 needed")
                             .arg(page0.size()).arg(kJet4PageSize));
     // 20 UTF-16 code units; a longer password would overwrite the fields that follow.
     if (password.size() * 2 > kJet4PasswordBytes)
-        throw BankError(QStringLiteral("database password of %1 characters, at most %2 allowed")
+        throw BankError(QCoreApplication::translate("JetHeader", "database password of %1 characters, at most %2 allowed")
                             .arg(password.size()).arg(kJet4PasswordBytes / 2));
 
     jet::putDouble(page0, kCreationDateOffset, creationDate);

@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -74,7 +76,8 @@ Outcome decodeRgb(const unsigned char *jpeg, unsigned long size, ErrorManager &e
 DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
 {
     if (jpeg.isEmpty())
-        throw BankError(QStringLiteral("%1: the picture is empty, not a JPEG image").arg(what));
+        throw BankError(QCoreApplication::translate("JpegDecoder", "%1: the picture is empty, not a JPEG image")
+                            .arg(what));
 
     ErrorManager errors{};
     DecodedJpeg result;
@@ -83,10 +86,11 @@ DecodedJpeg JpegDecoder::decode(QByteArrayView jpeg, const QString &what)
     case Outcome::Decoded:
         return result;
     case Outcome::TooLarge:
-        throw BankError(QStringLiteral("%1: picture of %2 x %3 pixels is too large")
+        throw BankError(QCoreApplication::translate("JpegDecoder", "%1: picture of %2 x %3 pixels is too large")
                             .arg(what).arg(result.width).arg(result.height));
     case Outcome::Unreadable:
         break;
     }
-    throw BankError(QStringLiteral("%1: not a readable JPEG image (%2)").arg(what, QString::fromLocal8Bit(errors.message)));
+    throw BankError(QCoreApplication::translate("JpegDecoder", "%1: not a readable JPEG image (%2)")
+                        .arg(what, QString::fromLocal8Bit(errors.message)));
 }

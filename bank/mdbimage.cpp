@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 #include <fcntl.h>
@@ -41,16 +43,18 @@ MdbImage::MdbImage(QByteArray bytes, const QString &fileName)
     : m_bytes(std::move(bytes)), m_fileName(fileName)
 {
     if (m_bytes.isEmpty())
-        throw BankError(QStringLiteral("%1: not a Jet database (the file is empty)").arg(fileName));
+        throw BankError(QCoreApplication::translate("MdbImage", "%1: not a Jet database (the file is empty)")
+                            .arg(fileName));
     // libmdb only reads through the buffer: the file is opened without MDB_WRITABLE.
     const QuietLibrary quiet;
     m_handle = mdb_open_buffer(m_bytes.data(), std::size_t(m_bytes.size()), MDB_NOFLAGS);
     if (!m_handle)
-        throw BankError(QStringLiteral("%1: libmdb cannot open the file as a Jet database").arg(fileName));
+        throw BankError(QCoreApplication::translate("MdbImage", "%1: libmdb cannot open the file as a Jet database")
+                            .arg(fileName));
     if (m_handle->f->jet_version != MDB_VER_JET3 && m_handle->f->jet_version != MDB_VER_JET4) {
         mdb_close(m_handle);
         m_handle = nullptr;
-        throw BankError(QStringLiteral("%1: not a Jet 3 or Jet 4 database").arg(fileName));
+        throw BankError(QCoreApplication::translate("MdbImage", "%1: not a Jet 3 or Jet 4 database").arg(fileName));
     }
 }
 

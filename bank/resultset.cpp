@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 int ResultSet::columnIndex(const QString &name) const
@@ -32,17 +34,17 @@ qint64 cellInteger(const Cell &cell)
         return *integer;
     if (const auto *real = std::get_if<double>(&cell)) {
         if (!std::isfinite(*real) || std::abs(*real) >= 9.2e18)
-            throw BankError(QStringLiteral("%1 is out of the integer range").arg(*real));
+            throw BankError(QCoreApplication::translate("ResultSet", "%1 is out of the integer range").arg(*real));
         return std::llround(*real);
     }
     if (const auto *text = std::get_if<QString>(&cell)) {
         bool ok = false;
         const qint64 value = text->trimmed().toLongLong(&ok);
         if (!ok)
-            throw BankError(QStringLiteral("'%1' is not a valid integer").arg(*text));
+            throw BankError(QCoreApplication::translate("ResultSet", "'%1' is not a valid integer").arg(*text));
         return value;
     }
     if (std::holds_alternative<QByteArray>(cell))
-        throw BankError(QStringLiteral("Binary data is not an integer"));
+        throw BankError(QCoreApplication::translate("ResultSet", "Binary data is not an integer"));
     return 0;
 }

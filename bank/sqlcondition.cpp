@@ -2,6 +2,7 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -69,17 +70,19 @@ private:
     {
         if (current().isSymbol(u"(")) {
             if (depth >= kMaxNesting)
-                fail(QStringLiteral("parentheses nested deeper than %1").arg(kMaxNesting));
+                fail(QCoreApplication::translate("SqlCondition", "parentheses nested deeper than %1").arg(kMaxNesting));
             ++m_pos;
             const int inner = parseOr(depth + 1);
             if (!current().isSymbol(u")"))
-                fail(QStringLiteral("expected ')' but found %1").arg(current().describe()));
+                fail(QCoreApplication::translate("SqlCondition", "expected ')' but found %1")
+                         .arg(current().describe()));
             ++m_pos;
             return inner;
         }
         const SqlToken &name = current();
         if (name.kind != SqlToken::Kind::Word || isReserved(name))
-            fail(QStringLiteral("expected a column name but found %1").arg(name.describe()));
+            fail(QCoreApplication::translate("SqlCondition", "expected a column name but found %1")
+                     .arg(name.describe()));
         ++m_pos;
 
         Node node;
@@ -103,7 +106,8 @@ private:
                 return entry.comparison;
             }
         }
-        fail(QStringLiteral("expected a comparison (=, <>, <, >, <=, >=) but found %1").arg(token.describe()));
+        fail(QCoreApplication::translate("SqlCondition", "expected a comparison (=, <>, <, >, <=, >=) but found %1")
+                 .arg(token.describe()));
     }
 
     Literal parseLiteral()
@@ -121,12 +125,13 @@ private:
             ++m_pos;
         }
         if (current().kind != SqlToken::Kind::Number)
-            fail(QStringLiteral("expected a quoted text or a number but found %1").arg(current().describe()));
+            fail(QCoreApplication::translate("SqlCondition", "expected a quoted text or a number but found %1")
+                     .arg(current().describe()));
         digits += current().text;
         ++m_pos;
         literal.text = digits;
         if (!parseNumber(digits, literal.number))
-            fail(QStringLiteral("number %1 out of range").arg(digits));
+            fail(QCoreApplication::translate("SqlCondition", "number %1 out of range").arg(digits));
         bool ok = false;
         literal.integer = digits.toLongLong(&ok);
         literal.integral = ok;
@@ -152,7 +157,7 @@ private:
 
     [[noreturn]] void fail(const QString &problem) const
     {
-        throw BankError(QStringLiteral("%1 not understood: %2 at character %3 in \"%4\"")
+        throw BankError(QCoreApplication::translate("SqlCondition", "%1 not understood: %2 at character %3 in \"%4\"")
                             .arg(m_what, problem).arg(current().position + 1).arg(m_source));
     }
 
@@ -174,13 +179,14 @@ SqlCondition SqlCondition::parse(const std::vector<SqlToken> &tokens, std::size_
 
 SqlCondition SqlCondition::parseFilter(const QString &text)
 {
-    const QString what = QStringLiteral("Filter");
+    const QString what = QCoreApplication::translate("SqlCondition", "Filter");
     const std::vector<SqlToken> tokens = SqlTokenizer::tokenize(text, what);
     std::size_t pos = 0;
     SqlCondition condition = parse(tokens, pos, what, text);
     const SqlToken &rest = tokens[pos];
     if (rest.kind != SqlToken::Kind::End) {
-        throw BankError(QStringLiteral("Filter not understood: unexpected %1 at character %2 in \"%3\"")
+        throw BankError(QCoreApplication::translate("SqlCondition", "Filter not understood: unexpected %1 at character "
+                                                                    "%2 in \"%3\"")
                             .arg(rest.describe()).arg(rest.position + 1).arg(text));
     }
     return condition;
@@ -193,7 +199,8 @@ void SqlCondition::bind(const ResultSet &result, const QString &owner)
             continue;
         node.column = result.columnIndex(node.columnName);
         if (node.column < 0)
-            throw BankError(QStringLiteral("Column '%1' not found in %2").arg(node.columnName, owner));
+            throw BankError(QCoreApplication::translate("SqlCondition", "Column '%1' not found in %2")
+                                .arg(node.columnName, owner));
     }
 }
 
@@ -222,7 +229,7 @@ bool SqlCondition::evaluate(int index, const std::vector<Cell> &row) const
         break;
     }
     if (node.column < 0 || std::size_t(node.column) >= row.size())
-        throw BankError(QStringLiteral("Column '%1' is not bound").arg(node.columnName));
+        throw BankError(QCoreApplication::translate("SqlCondition", "Column '%1' is not bound").arg(node.columnName));
     return compare(node, row[std::size_t(node.column)]);
 }
 
@@ -233,7 +240,7 @@ bool SqlCondition::compare(const Node &node, const Cell &cell) const
         const QString written = literal.isText
             ? u'\'' + QString(literal.text).replace(u'\'', QStringLiteral("''")) + u'\''
             : literal.text;
-        return BankError(QStringLiteral("Data type mismatch: column '%1' compared with %2")
+        return BankError(QCoreApplication::translate("SqlCondition", "Data type mismatch: column '%1' compared with %2")
                              .arg(node.columnName, written));
     };
 

@@ -2,12 +2,18 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 
 namespace {
 
-const QString kWhat = QStringLiteral("SQL statement");
+// Translated where it is used: a global would be built before any catalogue is installed.
+QString statementWhat()
+{
+    return QCoreApplication::translate("SqlStatement", "SQL statement");
+}
 
 class Reader {
 public:
@@ -19,7 +25,8 @@ public:
     void expectKeyword(QStringView keyword)
     {
         if (!current().isKeyword(keyword))
-            fail(QStringLiteral("expected %1 but found %2").arg(keyword.toString(), current().describe()));
+            fail(QCoreApplication::translate("SqlStatement", "expected %1 but found %2")
+                     .arg(keyword.toString(), current().describe()));
         ++m_pos;
     }
 
@@ -39,19 +46,21 @@ public:
         return true;
     }
 
-    QString name(const QString &kind)
+    // kind is marked for translation where it is written and translated only on failure.
+    QString name(const char *kind)
     {
         const SqlToken &token = current();
         if (token.kind != SqlToken::Kind::Word || isReserved(token))
-            fail(QStringLiteral("expected %1 but found %2").arg(kind, token.describe()));
+            fail(QCoreApplication::translate("SqlStatement", "expected %1 but found %2")
+                     .arg(QCoreApplication::translate("SqlStatement", kind), token.describe()));
         ++m_pos;
         return token.text;
     }
 
     [[noreturn]] void fail(const QString &problem) const
     {
-        throw BankError(QStringLiteral("%1 not understood: %2 at character %3 in \"%4\"")
-                            .arg(kWhat, problem).arg(current().position + 1).arg(m_source));
+        throw BankError(QCoreApplication::translate("SqlStatement", "%1 not understood: %2 at character %3 in \"%4\"")
+                            .arg(statementWhat(), problem).arg(current().position + 1).arg(m_source));
     }
 
 private:
@@ -106,7 +115,7 @@ int ordering(const T &a, const T &b)
 
 SqlStatement SqlStatement::parse(const QString &text)
 {
-    const std::vector<SqlToken> tokens = SqlTokenizer::tokenize(text, kWhat);
+    const std::vector<SqlToken> tokens = SqlTokenizer::tokenize(text, statementWhat());
     Reader reader(tokens, text);
     SqlStatement statement;
     statement.m_text = text;
@@ -114,20 +123,20 @@ SqlStatement SqlStatement::parse(const QString &text)
     reader.expectKeyword(u"SELECT");
     if (!reader.acceptSymbol(u"*")) {
         do {
-            statement.m_columns.append(reader.name(QStringLiteral("a column name or *")));
+            statement.m_columns.append(reader.name(QT_TRANSLATE_NOOP("SqlStatement", "a column name or *")));
         } while (reader.acceptSymbol(u","));
     }
     reader.expectKeyword(u"FROM");
-    statement.m_table = reader.name(QStringLiteral("a table name"));
+    statement.m_table = reader.name(QT_TRANSLATE_NOOP("SqlStatement", "a table name"));
 
     if (reader.acceptKeyword(u"WHERE"))
-        statement.m_where = SqlCondition::parse(tokens, reader.position(), kWhat, text);
+        statement.m_where = SqlCondition::parse(tokens, reader.position(), statementWhat(), text);
 
     if (reader.acceptKeyword(u"ORDER")) {
         reader.expectKeyword(u"BY");
         do {
             OrderTerm term;
-            term.column = reader.name(QStringLiteral("a column name"));
+            term.column = reader.name(QT_TRANSLATE_NOOP("SqlStatement", "a column name"));
             if (reader.acceptKeyword(u"DESC"))
                 term.descending = true;
             else
@@ -137,7 +146,7 @@ SqlStatement SqlStatement::parse(const QString &text)
     }
 
     if (reader.current().kind != SqlToken::Kind::End)
-        reader.fail(QStringLiteral("unexpected %1").arg(reader.current().describe()));
+        reader.fail(QCoreApplication::translate("SqlStatement", "unexpected %1").arg(reader.current().describe()));
     return statement;
 }
 
@@ -178,11 +187,12 @@ ResultSet SqlStatement::run(const ResultSet &source) const
 
 ResultSet SqlStatement::run(const ResultSet &source, const std::vector<std::size_t> &candidates) const
 {
-    const QString owner = QStringLiteral("table '%1'").arg(m_table);
+    const QString owner = QCoreApplication::translate("SqlStatement", "table '%1'").arg(m_table);
     auto columnOf = [&](const QString &name) {
         const int index = source.columnIndex(name);
         if (index < 0)
-            throw BankError(QStringLiteral("Column '%1' not found in %2 (statement \"%3\")").arg(name, owner, m_text));
+            throw BankError(QCoreApplication::translate("SqlStatement", "Column '%1' not found in %2 (statement \"%3\")")
+                                .arg(name, owner, m_text));
         return index;
     };
 

@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isWordChar(QChar c)
@@ -11,7 +13,7 @@ bool isWordChar(QChar c)
 
 [[noreturn]] void fail(const QString &what, const QString &source, qsizetype position, const QString &problem)
 {
-    throw BankError(QStringLiteral("%1 not understood: %2 at character %3 in \"%4\"")
+    throw BankError(QCoreApplication::translate("SqlTokenizer", "%1 not understood: %2 at character %3 in \"%4\"")
                         .arg(what, problem).arg(position + 1).arg(source));
 }
 
@@ -31,7 +33,7 @@ QString SqlToken::describe() const
 {
     switch (kind) {
     case Kind::End:
-        return QStringLiteral("the end of the text");
+        return QCoreApplication::translate("SqlTokenizer", "the end of the text");
     case Kind::Text:
         return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
     case Kind::Word:
@@ -74,11 +76,13 @@ std::vector<SqlToken> SqlTokenizer::tokenize(const QString &source, const QStrin
                 token.text += source[i++];
             }
             if (!closed)
-                fail(what, source, token.position, QStringLiteral("text opened with ' is never closed"));
+                fail(what, source, token.position,
+                     QCoreApplication::translate("SqlTokenizer", "text opened with ' is never closed"));
         } else if (c == u'[') {
             const qsizetype close = source.indexOf(u']', i + 1);
             if (close < 0 || close == i + 1)
-                fail(what, source, i, QStringLiteral("name opened with [ is never closed"));
+                fail(what, source, i,
+                     QCoreApplication::translate("SqlTokenizer", "name opened with [ is never closed"));
             token.kind = SqlToken::Kind::Word;
             token.bracketed = true;
             token.text = source.mid(i + 1, close - i - 1);
@@ -93,7 +97,8 @@ std::vector<SqlToken> SqlTokenizer::tokenize(const QString &source, const QStrin
                     token.text += source[i++];
             }
             if (i < n && isWordChar(source[i]))
-                fail(what, source, token.position, QStringLiteral("number runs into a name"));
+                fail(what, source, token.position,
+                     QCoreApplication::translate("SqlTokenizer", "number runs into a name"));
         } else if (isWordChar(c)) {
             token.kind = SqlToken::Kind::Word;
             while (i < n && isWordChar(source[i]))
@@ -108,7 +113,7 @@ std::vector<SqlToken> SqlTokenizer::tokenize(const QString &source, const QStrin
                 token.text = c;
                 ++i;
             } else {
-                fail(what, source, i, QStringLiteral("unexpected character '%1'").arg(c));
+                fail(what, source, i, QCoreApplication::translate("SqlTokenizer", "unexpected character '%1'").arg(c));
             }
         }
         tokens.push_back(std::move(token));

@@ -4,6 +4,7 @@
 #include "jetformat.h"
 #include "mdbimage.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <cstring>
@@ -80,17 +81,17 @@ TableReader::TableReader(MdbImage &image, const QString &tableName, quint32 defi
     std::memcpy(m_entry.object_name, name.constData(), std::size_t(name.size()));
 
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
+        return BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', definition page %3: %4")
                              .arg(image.fileName(), tableName).arg(definitionPage).arg(problem));
     };
     m_table.reset(mdb_read_table(&m_entry));
     if (!m_table)
-        throw fail(QStringLiteral("the table definition cannot be read"));
+        throw fail(QCoreApplication::translate("TableReader", "the table definition cannot be read"));
     // libmdb reads the page usage map without checking its size and later indexes it.
     if (!m_table->usage_map || m_table->map_sz < 1)
-        throw fail(QStringLiteral("the page usage map is missing"));
+        throw fail(QCoreApplication::translate("TableReader", "the page usage map is missing"));
     if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
-        throw fail(QStringLiteral("the column definitions cannot be read"));
+        throw fail(QCoreApplication::translate("TableReader", "the column definitions cannot be read"));
 
     for (unsigned i = 0; i < m_table->num_cols; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
@@ -103,23 +104,25 @@ TableReader::~TableReader() = default;
 void TableReader::checkDefinitionPage(quint32 definitionPage) const
 {
     auto fail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: %4")
+        return BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', definition page %3: %4")
                              .arg(m_image.fileName(), m_tableName).arg(definitionPage).arg(problem));
     };
     const QByteArrayView page = m_image.page(definitionPage);
     if (page.isEmpty())
-        throw fail(QStringLiteral("the page lies beyond the end of the file"));
+        throw fail(QCoreApplication::translate("TableReader", "the page lies beyond the end of the file"));
     if (quint8(page[0]) != kTableDefinitionPageType)
-        throw fail(QStringLiteral("the page is no table definition (type %1)").arg(quint8(page[0])));
+        throw fail(QCoreApplication::translate("TableReader", "the page is no table definition (type %1)")
+                       .arg(quint8(page[0])));
     const bool jet3 = m_image.isJet3();
     const auto columns = read16(page, jet3 ? tdef::kJet3ColumnCountOffset : tdef::kJet4ColumnCountOffset);
     const auto realIndexes = read32(page, jet3 ? tdef::kJet3RealIndexCountOffset : tdef::kJet4RealIndexCountOffset);
     if (!columns || !realIndexes)
-        throw fail(QStringLiteral("the page is cut short"));
+        throw fail(QCoreApplication::translate("TableReader", "the page is cut short"));
     if (*columns > tdef::kMaxColumns)
-        throw fail(QStringLiteral("%1 columns, more than a table can hold").arg(*columns));
+        throw fail(QCoreApplication::translate("TableReader", "%1 columns, more than a table can hold").arg(*columns));
     if (*realIndexes > tdef::kMaxRealIndexes)
-        throw fail(QStringLiteral("%1 indexes, more than a table can hold").arg(*realIndexes));
+        throw fail(QCoreApplication::translate("TableReader", "%1 indexes, more than a table can hold")
+                       .arg(*realIndexes));
 }
 
 ResultSet TableReader::readAll(const std::vector<int> *wanted)
@@ -147,7 +150,8 @@ ResultSet TableReader::readAll(const std::vector<int> *wanted)
     }
     for (int index : *wanted) {
         if (index < 0 || unsigned(index) >= columnCount)
-            throw BankError(QStringLiteral("%1: table '%2' has no column %3").arg(m_image.fileName(), m_tableName).arg(index));
+            throw BankError(QCoreApplication::translate("TableReader", "%1: table '%2' has no column %3")
+                                .arg(m_image.fileName(), m_tableName).arg(index));
     }
 
     const std::vector<quint32> pages = dataPages();
@@ -168,7 +172,7 @@ std::vector<quint32> TableReader::dataPages() const
     const QByteArrayView map(reinterpret_cast<const char *>(m_table->usage_map), qsizetype(m_table->map_sz));
     const quint32 pageCount = m_image.pageCount();
     auto mapFail = [&](const QString &problem) {
-        return BankError(QStringLiteral("%1 is damaged: table '%2', definition page %3: the page usage map %4")
+        return BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', definition page %3: %4")
                              .arg(m_image.fileName(), m_tableName).arg(m_definitionPage).arg(problem));
     };
 
@@ -183,16 +187,19 @@ std::vector<quint32> TableReader::dataPages() const
                     continue;
                 const quint64 page = first + quint64(i) * 8 + quint64(bit);
                 if (page >= pageCount)
-                    throw mapFail(QStringLiteral("names page %1, beyond the end of the file (%2 pages)").arg(page).arg(pageCount));
+                    throw mapFail(QCoreApplication::translate("TableReader", "the page usage map names page %1, beyond "
+                                                                             "the end of the file (%2 pages)")
+                                      .arg(page).arg(pageCount));
                 named.push_back(quint32(page));
             }
         }
     };
     if (map.isEmpty())
-        throw mapFail(QStringLiteral("is empty"));
+        throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is empty"));
     if (quint8(map[0]) == usagemap::kInline) {
         if (map.size() < usagemap::kInlineBitmapOffset)
-            throw mapFail(QStringLiteral("is cut short (%1 bytes)").arg(map.size()));
+            throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is cut short (%1 bytes)")
+                              .arg(map.size()));
         addBits(map.sliced(usagemap::kInlineBitmapOffset), get32(map, usagemap::kInlineStartOffset));
     } else if (quint8(map[0]) == usagemap::kIndirect) {
         const quint64 pagesPerBitmap = quint64(usagemap::pagesPerBitmapPage(m_image.pageSize()));
@@ -202,11 +209,14 @@ std::vector<quint32> TableReader::dataPages() const
                 continue;
             const QByteArrayView bitmap = m_image.page(mapPage);
             if (bitmap.isEmpty() || quint8(bitmap[0]) != kUsageMapPageType)
-                throw mapFail(QStringLiteral("points to page %1, which is no usage map page").arg(mapPage));
+                throw mapFail(QCoreApplication::translate("TableReader", "the page usage map points to page %1, which "
+                                                                         "is no usage map page")
+                                  .arg(mapPage));
             addBits(bitmap.sliced(usagemap::kBitmapPageHeader), quint64(k) * pagesPerBitmap);
         }
     } else {
-        throw mapFail(QStringLiteral("is of unknown type %1").arg(quint8(map[0])));
+        throw mapFail(QCoreApplication::translate("TableReader", "the page usage map is of unknown type %1")
+                          .arg(quint8(map[0])));
     }
 
     QStringList wrong;
@@ -218,22 +228,28 @@ std::vector<quint32> TableReader::dataPages() const
         if (ours)
             continue;
         if (++wrongCount <= kListedPages) {
-            wrong << (page.isEmpty() ? QStringLiteral("page %1 is cut short at the end of the file").arg(number)
-                      : quint8(page[0]) == kDataPageType
-                          ? QStringLiteral("page %1 is a data page of the table defined on page %2").arg(number).arg(owner)
-                          : QStringLiteral("page %1 is no data page (page type 0x%2)")
-                                .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0')));
+            if (page.isEmpty())
+                wrong << QCoreApplication::translate("TableReader", "page %1 is cut short at the end of the file")
+                             .arg(number);
+            else if (quint8(page[0]) == kDataPageType)
+                wrong << QCoreApplication::translate("TableReader", "page %1 is a data page of the table defined on page %2")
+                             .arg(number).arg(owner);
+            else
+                wrong << QCoreApplication::translate("TableReader", "page %1 is no data page (page type 0x%2)")
+                             .arg(number).arg(quint8(page[0]), 2, 16, QLatin1Char('0'));
         }
     }
     if (wrongCount > 0) {
         if (wrongCount > kListedPages)
-            wrong << QStringLiteral("%1 more").arg(wrongCount - kListedPages);
-        throw BankError(QStringLiteral("%1 is damaged: table '%2': its usage map names %3 %4 that %5 no data %4 of the table: %6")
-                            .arg(m_image.fileName(), m_tableName)
-                            .arg(wrongCount)
-                            .arg(wrongCount == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
-                            .arg(wrongCount == 1 ? QStringLiteral("is") : QStringLiteral("are"))
-                            .arg(wrong.join(QStringLiteral("; "))));
+            wrong << QCoreApplication::translate("TableReader", "%1 more").arg(wrongCount - kListedPages);
+        const QString list = wrong.join(QStringLiteral("; "));
+        if (wrongCount == 1)
+            throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2': its usage map names 1 page "
+                                                        "that is no data page of the table: %3")
+                                .arg(m_image.fileName(), m_tableName, list));
+        throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2': its usage map names %3 pages "
+                                                    "that are no data pages of the table: %4")
+                            .arg(m_image.fileName(), m_tableName).arg(wrongCount).arg(list));
     }
     return named;
 }
@@ -244,13 +260,13 @@ void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const s
     m_page = page;
     m_row = -1;
     if (!m_image.loadPage(page))
-        damagedRow(QStringLiteral("the page cannot be read"));
+        damagedRow(QCoreApplication::translate("TableReader", "the page cannot be read"));
     const QByteArrayView bytes(reinterpret_cast<const char *>(m_image.handle()->pg_buf), m_image.pageSize());
     const int rowCountOffset = m_image.rowCountOffset();
     const quint16 rows = get16(bytes, rowCountOffset);
     const qsizetype firstRowByte = rowCountOffset + 2 + 2 * qsizetype(rows);
     if (firstRowByte > bytes.size())
-        damagedRow(QStringLiteral("%1 rows cannot fit the page").arg(rows));
+        damagedRow(QCoreApplication::translate("TableReader", "%1 rows cannot fit the page").arg(rows));
 
     for (int row = 0; row < rows; ++row) {
         m_row = row;
@@ -261,9 +277,10 @@ void TableReader::readPage(quint32 page, const std::vector<int> &wanted, const s
         const quint16 end = row == 0 ? quint16(bytes.size())
                                      : quint16(get16(bytes, rowCountOffset + 2 * row) & datapage::kRowOffsetMask);
         if (start < firstRowByte || start >= end || end > bytes.size())
-            damagedRow(QStringLiteral("the row has no valid extent (bytes %1 to %2)").arg(start).arg(end));
+            damagedRow(QCoreApplication::translate("TableReader", "the row has no valid extent (bytes %1 to %2)")
+                           .arg(start).arg(end));
         if (mdb_crack_row(m_table.get(), start, std::size_t(end - start), fields.data()) < 0)
-            damagedRow(QStringLiteral("the row cannot be split into its fields"));
+            damagedRow(QCoreApplication::translate("TableReader", "the row cannot be split into its fields"));
         std::vector<Cell> cells(columns.size());
         for (int index : wanted)
             cells[std::size_t(index)] = readField(fields[std::size_t(index)], *columns[std::size_t(index)]);
@@ -282,14 +299,15 @@ Cell TableReader::readField(const MdbField &field, const MdbColumn &column)
     MdbHandle *mdb = m_image.handle();
     const int pageSize = m_image.pageSize();
     if (field.start < 0 || field.siz < 0 || field.start + field.siz > pageSize)
-        damaged(column, QStringLiteral("the field lies outside its page"));
+        damaged(column, QCoreApplication::translate("TableReader", "the field lies outside its page"));
     const unsigned char *bytes = mdb->pg_buf + field.start;
     const int size = field.siz;
     const QByteArrayView value(reinterpret_cast<const char *>(bytes), size);
 
     const int width = fixedWidth(column.col_type);
     if (size < width)
-        damaged(column, QStringLiteral("%1 bytes where the type needs %2").arg(size).arg(width));
+        damaged(column, QCoreApplication::translate("TableReader", "%1 bytes where the type needs %2")
+                            .arg(size).arg(width));
 
     switch (column.col_type) {
     case MDB_BYTE:
@@ -350,20 +368,24 @@ QByteArrayView TableReader::findRow(quint32 pageRow, const MdbColumn &column) co
     const int row = addressRow(pageRow);
     const QByteArrayView page = m_image.page(pageNumber);
     if (page.isEmpty())
-        damaged(column, QStringLiteral("long value on page %1 beyond the end of the file").arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1 beyond the end of the file")
+                            .arg(pageNumber));
     if (quint8(page[0]) != kDataPageType)
-        damaged(column, QStringLiteral("long value on page %1, which is no data page").arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value on page %1, which is no data page")
+                            .arg(pageNumber));
     const int rowCountOffset = m_image.rowCountOffset();
     const auto rows = read16(page, rowCountOffset);
     auto start = read16(page, rowCountOffset + 2 + row * 2);
     auto end = row == 0 ? std::optional(quint16(page.size())) : read16(page, rowCountOffset + row * 2);
     if (!rows || row >= *rows || !start || !end)
-        damaged(column, QStringLiteral("long value row %1 missing on page %2").arg(row).arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 missing on page %2")
+                            .arg(row).arg(pageNumber));
     *start &= datapage::kRowOffsetMask;
     if (row > 0)
         *end &= datapage::kRowOffsetMask;
     if (*start > *end || *end > page.size())
-        damaged(column, QStringLiteral("long value row %1 on page %2 has no valid extent").arg(row).arg(pageNumber));
+        damaged(column, QCoreApplication::translate("TableReader", "long value row %1 on page %2 has no valid extent")
+                            .arg(row).arg(pageNumber));
     return page.sliced(*start, *end - *start);
 }
 
@@ -372,7 +394,7 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
     if (size == 0)
         return {};
     if (size < longvalue::kPointerSize)
-        damaged(column, QStringLiteral("long value pointer of %1 bytes").arg(size));
+        damaged(column, QCoreApplication::translate("TableReader", "long value pointer of %1 bytes").arg(size));
     const QByteArrayView field(reinterpret_cast<const char *>(pointer), size);
     const quint32 header = get32(field, longvalue::kLengthOffset);
     const quint32 length = header & longvalue::kLengthMask;
@@ -382,13 +404,15 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
 
     if (header & longvalue::kInline) {
         if (length > quint32(size - longvalue::kPointerSize))
-            damaged(column, QStringLiteral("inline long value of %1 bytes in a field of %2").arg(length).arg(size));
+            damaged(column, QCoreApplication::translate("TableReader", "inline long value of %1 bytes in a field of %2")
+                                .arg(length).arg(size));
         return field.sliced(longvalue::kPointerSize, qsizetype(length)).toByteArray();
     }
     if (header & longvalue::kSingleRow) {
         const QByteArrayView row = findRow(firstRow, column);
         if (length > quint32(row.size()))
-            damaged(column, QStringLiteral("long value of %1 bytes in a row of %2").arg(length).arg(row.size()));
+            damaged(column, QCoreApplication::translate("TableReader", "long value of %1 bytes in a row of %2")
+                                .arg(length).arg(row.size()));
         return row.first(qsizetype(length)).toByteArray();
     }
 
@@ -399,13 +423,15 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
     quint32 next = firstRow;
     while (quint32(value.size()) < length) {
         if (next == 0)
-            damaged(column, QStringLiteral("long value ends after %1 of %2 bytes").arg(value.size()).arg(length));
+            damaged(column, QCoreApplication::translate("TableReader", "long value ends after %1 of %2 bytes")
+                                .arg(value.size()).arg(length));
         if (visited.contains(next))
-            damaged(column, QStringLiteral("long value chain loops back to page %1 row %2").arg(addressPage(next)).arg(addressRow(next)));
+            damaged(column, QCoreApplication::translate("TableReader", "long value chain loops back to page %1 row %2")
+                                .arg(addressPage(next)).arg(addressRow(next)));
         visited.insert(next);
         const QByteArrayView row = findRow(next, column);
         if (row.size() < longvalue::kChainLinkSize)
-            damaged(column, QStringLiteral("long value row of %1 bytes").arg(row.size()));
+            damaged(column, QCoreApplication::translate("TableReader", "long value row of %1 bytes").arg(row.size()));
         next = get32(row, 0);
         const qsizetype take = std::min<qsizetype>(row.size() - longvalue::kChainLinkSize, qsizetype(length) - value.size());
         value.append(row.sliced(longvalue::kChainLinkSize, take));
@@ -415,14 +441,16 @@ QByteArray TableReader::readLongValue(const unsigned char *pointer, int size, co
 
 void TableReader::damagedRow(const QString &problem) const
 {
-    const QString where = m_row < 0 ? QStringLiteral("page %1").arg(m_page)
-                                    : QStringLiteral("page %1, row %2").arg(m_page).arg(m_row);
-    throw BankError(QStringLiteral("%1 is damaged: table '%2', %3: %4").arg(m_image.fileName(), m_tableName, where, problem));
+    const QString where = m_row < 0 ? QCoreApplication::translate("TableReader", "page %1").arg(m_page)
+                                    : QCoreApplication::translate("TableReader", "page %1, row %2")
+                                          .arg(m_page).arg(m_row);
+    throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', %3: %4")
+                        .arg(m_image.fileName(), m_tableName, where, problem));
 }
 
 void TableReader::damaged(const MdbColumn &column, const QString &problem) const
 {
-    throw BankError(QStringLiteral("%1 is damaged: table '%2', page %3, row %4, column '%5': %6")
+    throw BankError(QCoreApplication::translate("TableReader", "%1 is damaged: table '%2', page %3, row %4, column '%5': %6")
                         .arg(m_image.fileName(), m_tableName)
                         .arg(m_page)
                         .arg(m_row)

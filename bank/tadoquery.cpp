@@ -4,6 +4,8 @@
 #include "bankerror.h"
 #include "jetdatabase.h"
 
+#include <QCoreApplication>
+
 TADOQuery::TADOQuery(QObject *parent) : TDataSet(parent) {}
 
 void TADOQuery::Open()
@@ -11,9 +13,9 @@ void TADOQuery::Open()
     if (Active())
         return;
     if (!Connection)
-        throw BankError(QStringLiteral("%1: no connection").arg(objectName()));
+        throw BankError(QCoreApplication::translate("TADOQuery", "%1: no connection").arg(objectName()));
     const QString text = SQL.join(u'\n');
     if (text.trimmed().isEmpty())
-        throw BankError(QStringLiteral("%1: no SQL statement").arg(objectName()));
+        throw BankError(QCoreApplication::translate("TADOQuery", "%1: no SQL statement").arg(objectName()));
     setResult(Connection->database().query(text));
 }

@@ -4,6 +4,8 @@
 #include "bankerror.h"
 #include "jetdatabase.h"
 
+#include <QCoreApplication>
+
 TADOTable::TADOTable(QObject *parent) : TDataSet(parent) {}
 
 void TADOTable::Open()
@@ -22,7 +24,7 @@ void TADOTable::Open()
             missing << QStringLiteral("'%1'").arg(field);
     }
     if (!missing.isEmpty())
-        throw BankError(QStringLiteral("%1: Bank file %2: table '%3' has no column %4")
+        throw BankError(QCoreApplication::translate("TADOTable", "%1: Bank file %2: table '%3' has no column %4")
                             .arg(objectName(), database.fileName(), TableName, missing.join(QStringLiteral(", "))));
     // A copy of the rows: the table stays usable when the connection closes or reconnects.
     setResult(*table);

@@ -2,6 +2,8 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const Cell kNoValue;
@@ -18,21 +20,21 @@ void TDataSet::Close()
     m_position = 0;
 }
 
-void TDataSet::checkActive(const char *operation) const
+void TDataSet::checkActive(const char *message) const
 {
     if (!m_active)
-        throw BankError(QStringLiteral("%1: cannot %2 a closed dataset").arg(objectName(), QLatin1String(operation)));
+        throw BankError(QCoreApplication::translate("TDataSet", message).arg(objectName()));
 }
 
 int TDataSet::RecordCount() const
 {
-    checkActive("count the records of");
+    checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot count the records of a closed dataset"));
     return int(m_visible.size());
 }
 
 void TDataSet::First()
 {
-    checkActive("move in");
+    checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot move in a closed dataset"));
     m_position = 0;
 }
 
@@ -43,7 +45,7 @@ void TDataSet::Next()
 
 void TDataSet::MoveBy(int distance)
 {
-    checkActive("move in");
+    checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot move in a closed dataset"));
     const qint64 target = qint64(m_position) + distance;
     m_position = int(std::clamp<qint64>(target, 0, qint64(m_visible.size())));
 }
@@ -118,18 +120,19 @@ const std::vector<Cell> *TDataSet::currentRow() const
 
 TField TDataSet::FieldByName(const QString &name) const
 {
-    checkActive("read a field of");
+    checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot read a field of a closed dataset"));
     const int column = m_result.columnIndex(name);
     if (column < 0)
-        throw BankError(QStringLiteral("%1: field '%2' not found").arg(objectName(), name));
+        throw BankError(QCoreApplication::translate("TDataSet", "%1: field '%2' not found").arg(objectName(), name));
     return TField(this, column);
 }
 
 const Cell &TDataSet::cell(int column) const
 {
-    checkActive("read a field of");
+    checkActive(QT_TRANSLATE_NOOP("TDataSet", "%1: cannot read a field of a closed dataset"));
     if (column < 0 || column >= m_result.columns.size())
-        throw BankError(QStringLiteral("%1: no field number %2").arg(objectName()).arg(column));
+        throw BankError(QCoreApplication::translate("TDataSet", "%1: no field number %2")
+                            .arg(objectName()).arg(column));
     const std::vector<Cell> *row = currentRow();
     if (!row || std::size_t(column) >= row->size())
         return kNoValue;

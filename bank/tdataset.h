@@ -43,7 +43,7 @@ protected:
 private:
     void applyFilter();
 
-    void checkActive(const char *operation) const;
+    void checkActive(const char *message) const;  // message marked for translation; %1: the name
     [[nodiscard]] const std::vector<Cell> *currentRow() const;
 
     ResultSet m_result;

@@ -3,6 +3,8 @@
 #include "bankerror.h"
 #include "connectionstring.h"
 
+#include <QCoreApplication>
+
 TDm *Dm = nullptr;
 
 TDm::TDm(QObject *parent)
@@ -42,7 +44,7 @@ TField TDm::ado_biaozhifiles() const
 void RunQuery(const QString &statement)
 {
     if (!Dm)
-        throw BankError(QStringLiteral("No data module to run \"%1\"").arg(statement));
+        throw BankError(QCoreApplication::translate("TDm", "No data module to run \"%1\"").arg(statement));
     TADOQuery *query = Dm->ADOQuery1;
     query->Close();
     query->SQL.clear();

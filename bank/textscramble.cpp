@@ -2,6 +2,7 @@
 
 #include "bankerror.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -38,7 +39,8 @@ void checkGbkConverters()
 {
     static const bool available = QStringEncoder("GBK").isValid() && QStringDecoder("GBK").isValid();
     if (!available)
-        throw BankError(QStringLiteral("This Qt build has no GBK (code page 936) text converter; "
+        throw BankError(QCoreApplication::translate("TextScramble", "This Qt build has no GBK (code page 936) text "
+                                                                    "converter; "
                                        "the bank's texts cannot be read or written"));
 }
 

@@ -4,12 +4,14 @@
 #include "tdataset.h"
 #include "textscramble.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const Cell &valueOf(const TDataSet *dataSet, int column)
 {
     if (!dataSet)
-        throw BankError(QStringLiteral("The field belongs to no dataset"));
+        throw BankError(QCoreApplication::translate("TField", "The field belongs to no dataset"));
     return dataSet->cell(column);
 }
 
@@ -45,5 +47,6 @@ void TField::SaveToStream(QIODevice &stream) const
 {
     const QByteArray bytes = AsBytes();
     if (stream.write(bytes) != bytes.size())
-        throw BankError(QStringLiteral("Cannot write %1 bytes of a field: %2").arg(bytes.size()).arg(stream.errorString()));
+        throw BankError(QCoreApplication::translate("TField", "Cannot write %1 bytes of a field: %2")
+                            .arg(bytes.size()).arg(stream.errorString()));
 }

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,9 +106,20 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun runTool(const QStringList &arguments)
+// The tool follows the locale: every run gets one, English unless the test asks otherwise.
+QProcessEnvironment toolEnvironment(const QString &lang = QStringLiteral("C"))
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    return environment;
+}
+
+ToolRun runTool(const QStringList &arguments, const QString &lang = QStringLiteral("C"))
 {
     QProcess process;
+    process.setProcessEnvironment(toolEnvironment(lang));
     process.start(tool(), arguments);
     if (!process.waitForFinished(60000))
         qFatal("drvq-bank did not finish");
@@ -226,6 +238,7 @@ private slots:
         choose.close();
 
         QProcess process;
+        process.setProcessEnvironment(toolEnvironment());
         process.start(tool(), {QStringLiteral("build"), source, dat});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 1);
@@ -240,6 +253,7 @@ private slots:
         content.questions[7].Key = QStringLiteral("D");
         BankBuilder::write(content, dir.path());
         QProcess process;
+        process.setProcessEnvironment(toolEnvironment());
         process.start(tool(), {QStringLiteral("check"), dir.path()});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 1);
@@ -354,6 +368,35 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.startsWith("drvq-bank " DRVQ_PROJECT_VERSION), run.out.constData());
         QCOMPARE(runTool({QStringLiteral("frobnicate")}).exitCode, 2);
+    }
+
+    void toolSpeaksTheLanguageOfTheLocale_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("missing source folder, zh_CN") << "build" << "zh_CN.UTF-8" << QStringList{"文件夹不存在", "nosuch"};
+        QTest::newRow("missing source folder, C") << "build" << "C" << QStringList{"no such folder", "nosuch"};
+        QTest::newRow("missing bank, zh_CN") << "check" << "zh_CN.UTF-8"
+                                             << QStringList{"错误：找不到题库文件", "nosuch/drvq.mdb", "共 1 个问题"};
+        QTest::newRow("missing bank, C") << "check" << "C" << QStringList{"error: Bank file not found", "nosuch/drvq.mdb", "1 problem"};
+    }
+
+    void toolSpeaksTheLanguageOfTheLocale()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, lang);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("nosuch"));
+        const QStringList arguments = command == u"build" ? QStringList{command, missing, dir.filePath(QStringLiteral("Dat"))}
+                                                          : QStringList{command, missing};
+        const ToolRun run = runTool(arguments, lang);
+        QCOMPARE(run.exitCode, 1);
+        const QString output = QString::fromUtf8(run.out + run.err);
+        for (const QString &part : expected)
+            QVERIFY2(output.contains(part), qPrintable(output));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Dat"))));
     }
 
     // Every text the sample bank stores reads the same under the strict rule for compressed

@@ -7,13 +7,16 @@
 #include "jetdatabase.h"
 #include "sqlstatement.h"
 #include "tdm.h"
+#include "translations.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -367,6 +370,29 @@ private slots:
         for (const QString &part : expected)
             QVERIFY2(message.contains(part), qPrintable(message));
         QVERIFY(!connection.Connected());
+    }
+
+    // With the zh_CN catalogue installed the refusals are Chinese and still name the file.
+    void refusesToOpenInChineseUnderTheCatalogue()
+    {
+        QVERIFY(installTranslations(*QCoreApplication::instance(), QLocale(QLocale::Chinese, QLocale::China)));
+        const auto uninstall = qScopeGuard([] {
+            for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        });
+        const QString missingBank = m_dir.filePath(QStringLiteral("nosuch.mdb"));
+        QString message = errorOf([&] { (void)JetDatabase::open(connectionString(missingBank, m_workgroupPath, kBankPassword)); });
+        QVERIFY2(message.contains(QStringLiteral("找不到题库文件")) && message.contains(missingBank), qPrintable(message));
+
+        const QString missingWorkgroup = m_dir.filePath(QStringLiteral("nosuch.mdw"));
+        message = errorOf([&] { (void)JetDatabase::open(connectionString(m_bankPath, missingWorkgroup, kBankPassword)); });
+        QVERIFY2(message.contains(QStringLiteral("找不到工作组文件")) && message.contains(missingWorkgroup), qPrintable(message));
+
+        message = errorOf([&] { (void)JetDatabase::open(connectionString(m_bankPath, m_workgroupPath, QStringLiteral("wrong"))); });
+        QVERIFY2(message.contains(QStringLiteral("题库文件 ") + m_bankPath) && message.contains(QStringLiteral("数据库密码不正确")),
+                 qPrintable(message));
     }
 
     void matchesTheAccountIgnoringCase()

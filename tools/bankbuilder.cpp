@@ -5,6 +5,7 @@
 #include "connectionstring.h"
 #include "textscramble.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QTimeZone>
@@ -38,7 +39,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SourceError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
+        throw SourceError(path, 0, QCoreApplication::translate("BankBuilder", "cannot be written: %1")
+                                       .arg(file.errorString()));
 }
 
 } // namespace
@@ -131,10 +133,11 @@ void BankBuilder::write(const BankContent &content, const QString &folder)
         bank = jet4::writeDatabase(bankDatabase(content, created));
         workgroup = jet4::writeDatabase(workgroupDatabase(created));
     } catch (const std::invalid_argument &e) {
-        throw SourceError(folder, 0, QStringLiteral("cannot be built: %1").arg(QString::fromUtf8(e.what())));
+        throw SourceError(folder, 0, QCoreApplication::translate("BankBuilder", "cannot be built: %1")
+                                         .arg(QString::fromUtf8(e.what())));
     }
     if (!QDir().mkpath(folder))
-        throw SourceError(folder, 0, QStringLiteral("cannot create the folder"));
+        throw SourceError(folder, 0, QCoreApplication::translate("BankBuilder", "cannot create the folder"));
     writeFile(QDir(folder).filePath(WorkgroupFileName), workgroup);
     writeFile(QDir(folder).filePath(DatabaseFileName), bank);
 }

@@ -5,6 +5,7 @@
 #include "knowledgequery.h"
 #include "textscramble.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -16,7 +17,9 @@ void checkScrambled(QStringList &problems, const QString &where, const QString &
 {
     const QString plain = descrambleColumn(stored);
     if (scrambleColumn(plain) != stored || !survivesScrambling(plain))
-        problems << QStringLiteral("%1: %2 does not survive scrambling and the code page 936 round trip").arg(where, column);
+        problems << QCoreApplication::translate("BankCheck", "%1: %2 does not survive scrambling and the code page 936 "
+                                                             "round trip")
+                        .arg(where, column);
 }
 
 } // namespace
@@ -56,24 +59,30 @@ BankCheck::Findings BankCheck::findings(const BankContent &content, const BankCo
     QSet<qint32> tids;
     for (size_t i = 0; i < content.questions.size(); ++i) {
         const Question &q = content.questions[i];
-        const QString where = QStringLiteral("question tid %1").arg(q.tid);
+        const QString where = QCoreApplication::translate("BankCheck", "question tid %1").arg(q.tid);
         if (tids.contains(q.tid))
-            warnings << QStringLiteral("%1: the tid is used by more than one question").arg(where);
+            warnings << QCoreApplication::translate("BankCheck", "%1: the tid is used by more than one question")
+                            .arg(where);
         tids.insert(q.tid);
 
         if (q.Key != u"A" && q.Key != u"B" && q.Key != u"C")
-            warnings << QStringLiteral("%1: key \"%2\" is not \"A\", \"B\" or \"C\"").arg(where, q.Key);
+            warnings << QCoreApplication::translate("BankCheck", "%1: key \"%2\" is not \"A\", \"B\" or \"C\"")
+                            .arg(where, q.Key);
         else if (q.Key == u"C" && q.ANSWER_C.trimmed().isEmpty())
-            warnings << QStringLiteral("%1: key \"C\" but the question has no choice C").arg(where);
+            warnings << QCoreApplication::translate("BankCheck", "%1: key \"C\" but the question has no choice C")
+                            .arg(where);
 
         if (!q.ZHISHIDIAN.trimmed().isEmpty()) {
             for (const QByteArray &piece : knowledgePieces(toGbk(q.ZHISHIDIAN))) {
                 if (!codes.contains(fromGbk(piece).toLower()))
-                    warnings << QStringLiteral("%1: knowledge code \"%2\" has no row in tzhishidian").arg(where, fromGbk(piece));
+                    warnings << QCoreApplication::translate("BankCheck", "%1: knowledge code \"%2\" has no row in "
+                                                                         "tzhishidian")
+                                    .arg(where, fromGbk(piece));
             }
         }
         if (!q.biaozhi.trimmed().isEmpty() && !pictures.contains(q.biaozhi))
-            warnings << QStringLiteral("%1: sign picture \"%2\" is not in biaozhi").arg(where, q.biaozhi);
+            warnings << QCoreApplication::translate("BankCheck", "%1: sign picture \"%2\" is not in biaozhi")
+                            .arg(where, q.biaozhi);
 
         if (i < stored.questions.size()) {
             const Question &s = stored.questions[i];
@@ -85,19 +94,21 @@ BankCheck::Findings BankCheck::findings(const BankContent &content, const BankCo
         }
     }
     if (tids.size() < kPaperSize) {
-        problems.prepend(QStringLiteral("choose: %1 distinct questions (tid); a paper needs %2")
+        problems.prepend(QCoreApplication::translate("BankCheck", "choose: %1 distinct questions (tid); a paper needs %2")
                              .arg(tids.size()).arg(kPaperSize));
     }
 
     for (size_t i = 0; i < stored.knowledge.size(); ++i) {
-        const QString where = QStringLiteral("knowledge point %1").arg(stored.knowledge[i].recno);
+        const QString where = QCoreApplication::translate("BankCheck", "knowledge point %1")
+                                  .arg(stored.knowledge[i].recno);
         checkScrambled(problems, where, QStringLiteral("Keyword"), stored.knowledge[i].Keyword);
         checkScrambled(problems, where, QStringLiteral("knowladge"), stored.knowledge[i].knowladge);
     }
 
     for (const SignPicture &sign : content.signs) {
         try {
-            (void)JpegDecoder::decode(sign.files, QStringLiteral("sign picture \"%1\"").arg(sign.filename));
+            (void)JpegDecoder::decode(sign.files, QCoreApplication::translate("BankCheck", "sign picture \"%1\"")
+                                                      .arg(sign.filename));
         } catch (const BankError &e) {
             problems << e.message();
         }

@@ -5,6 +5,7 @@
 
 #include "textscramble.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,12 +34,13 @@ QString readText(const QString &path, const QString &shownName)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SourceError(shownName, 0, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        throw SourceError(shownName, 0, QCoreApplication::translate("BankSource", "cannot be read: %1")
+                                            .arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw SourceError(shownName, 0, QStringLiteral("is not UTF-8 text"));
+        throw SourceError(shownName, 0, QCoreApplication::translate("BankSource", "is not UTF-8 text"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
@@ -56,7 +58,7 @@ public:
             return;
         if (field->value.size() > width) {
             throw SourceError(m_fileName, field->line,
-                              QStringLiteral("%1 has %2 characters; the column holds %3")
+                              QCoreApplication::translate("BankSource", "%1 has %2 characters; the column holds %3")
                                   .arg(name).arg(field->value.size()).arg(width));
         }
         if (scrambled)
@@ -69,14 +71,17 @@ public:
         const RecordField *field = take(name);
         if (!field || field->value.trimmed().isEmpty()) {
             if (required)
-                throw SourceError(m_fileName, field ? field->line : m_record.line, QStringLiteral("%1 is missing").arg(name));
+                throw SourceError(m_fileName, field ? field->line : m_record.line,
+                                  QCoreApplication::translate("BankSource", "%1 is missing")
+                                                                                       .arg(name));
             return;
         }
         bool ok = false;
         target = field->value.trimmed().toInt(&ok);
         if (!ok) {
             throw SourceError(m_fileName, field->line,
-                              QStringLiteral("%1 \"%2\" is not a whole number").arg(name, field->value));
+                              QCoreApplication::translate("BankSource", "%1 \"%2\" is not a whole number")
+                                  .arg(name, field->value));
         }
     }
 
@@ -93,7 +98,9 @@ public:
     {
         for (const RecordField &field : m_record.fields) {
             if (!m_used.contains(field.name.toLower()))
-                throw SourceError(m_fileName, field.line, QStringLiteral("unknown field \"%1\"").arg(field.name));
+                throw SourceError(m_fileName, field.line,
+                                  QCoreApplication::translate("BankSource", "unknown field \"%1\"")
+                                                              .arg(field.name));
         }
     }
 
@@ -108,14 +115,17 @@ private:
             const QString character = field.value.mid(i, length);
             if (!survivesScrambling(character)) {
                 throw SourceError(m_fileName, field.line,
-                                  QStringLiteral("%1: the character \"%2\" (U+%3) cannot be stored in a scrambled "
+                                  QCoreApplication::translate("BankSource", "%1: the character \"%2\" (U+%3) cannot be "
+                                                                            "stored in a scrambled "
                                                  "text; use characters of GB2312")
                                       .arg(field.name, character)
                                       .arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')));
             }
             i += length - 1;
         }
-        throw SourceError(m_fileName, field.line, QStringLiteral("%1 cannot be stored as a scrambled text").arg(field.name));
+        throw SourceError(m_fileName, field.line,
+                          QCoreApplication::translate("BankSource", "%1 cannot be stored as a scrambled text")
+                                                      .arg(field.name));
     }
 
     const Record &m_record;
@@ -145,14 +155,16 @@ QByteArray readPicture(const QString &path, const QString &folder, const QString
         if (file.open(QIODevice::ReadOnly))
             return file.readAll();
     }
-    throw SourceError(kSignFile, line, QStringLiteral("picture file \"%1\" not found").arg(path));
+    throw SourceError(kSignFile, line, QCoreApplication::translate("BankSource", "picture file \"%1\" not found")
+                                           .arg(path));
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SourceError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
+        throw SourceError(path, 0, QCoreApplication::translate("BankSource", "cannot be written: %1")
+                                       .arg(file.errorString()));
 }
 
 // A picture's file name inside signs/: the bank's name when it is a plain file name,
@@ -188,6 +200,11 @@ QString BankSource::splitCodes(const QString &bankCodes)
 
 BankContent BankSource::read(const QString &folder, const QStringList &pictureFolders)
 {
+    // Name the folder itself when it is missing; a message about choose.txt alone would not.
+    if (!QFileInfo(folder).isDir())
+        throw SourceError(folder, 0,
+                          QCoreApplication::translate("BankSource", "no such folder; give the folder that holds "
+                                                                 "choose.txt, tzhishidian.txt and biaozhi.txt"));
     BankContent content;
 
     QHash<qint32, int> tidLines;
@@ -205,7 +222,9 @@ BankContent BankSource::read(const QString &folder, const QStringList &pictureFo
         if (const RecordField *codes = reader.take(QStringLiteral("ZHISHIDIAN"))) {
             q.ZHISHIDIAN = codes->quoted ? codes->value : joinCodes(codes->value);
             if (q.ZHISHIDIAN.size() > kTextWidth)
-                throw SourceError(kChooseFile, codes->line, QStringLiteral("ZHISHIDIAN holds more than %1 characters").arg(kTextWidth));
+                throw SourceError(kChooseFile, codes->line,
+                                  QCoreApplication::translate("BankSource", "ZHISHIDIAN holds more than %1 characters")
+                                                                .arg(kTextWidth));
         }
         reader.text(QStringLiteral("Key"), q.Key, kKeyWidth, false);
         reader.integer(QStringLiteral("Score"), q.Score, false);
@@ -213,7 +232,8 @@ BankContent BankSource::read(const QString &folder, const QStringList &pictureFo
         reader.finish();
         if (const auto seen = tidLines.constFind(q.tid); seen != tidLines.cend()) {
             throw SourceError(kChooseFile, record.line,
-                              QStringLiteral("tid %1 is already used by the question at line %2").arg(q.tid).arg(*seen));
+                              QCoreApplication::translate("BankSource", "tid %1 is already used by the question at line %2")
+                                  .arg(q.tid).arg(*seen));
         }
         tidLines.insert(q.tid, record.line);
         content.questions.push_back(std::move(q));
@@ -229,10 +249,12 @@ BankContent BankSource::read(const QString &folder, const QStringList &pictureFo
         reader.text(QStringLiteral("knowladge"), point.knowladge, INT_MAX, true);
         reader.finish();
         if (point.recno.isEmpty())
-            throw SourceError(kKnowledgeFile, record.line, QStringLiteral("recno is missing"));
+            throw SourceError(kKnowledgeFile, record.line,
+                              QCoreApplication::translate("BankSource", "recno is missing"));
         if (const auto seen = codeLines.constFind(point.recno); seen != codeLines.cend()) {
             throw SourceError(kKnowledgeFile, record.line,
-                              QStringLiteral("recno %1 is already used at line %2").arg(point.recno).arg(*seen));
+                              QCoreApplication::translate("BankSource", "recno %1 is already used at line %2")
+                                  .arg(point.recno).arg(*seen));
         }
         codeLines.insert(point.recno, record.line);
         content.knowledge.push_back(std::move(point));
@@ -248,12 +270,14 @@ BankContent BankSource::read(const QString &folder, const QStringList &pictureFo
         reader.text(QStringLiteral("files"), path, INT_MAX, false);
         reader.finish();
         if (sign.filename.isEmpty())
-            throw SourceError(kSignFile, record.line, QStringLiteral("filename is missing"));
+            throw SourceError(kSignFile, record.line, QCoreApplication::translate("BankSource", "filename is missing"));
         if (path.isEmpty())
-            throw SourceError(kSignFile, record.line, QStringLiteral("files (the picture's path) is missing"));
+            throw SourceError(kSignFile, record.line,
+                              QCoreApplication::translate("BankSource", "files (the picture's path) is missing"));
         if (const auto seen = nameLines.constFind(sign.filename); seen != nameLines.cend()) {
             throw SourceError(kSignFile, record.line,
-                              QStringLiteral("filename %1 is already used at line %2").arg(sign.filename).arg(*seen));
+                              QCoreApplication::translate("BankSource", "filename %1 is already used at line %2")
+                                  .arg(sign.filename).arg(*seen));
         }
         nameLines.insert(sign.filename, record.line);
         sign.files = readPicture(path, folder, pictureFolders, record.line);
@@ -265,7 +289,7 @@ BankContent BankSource::read(const QString &folder, const QStringList &pictureFo
 void BankSource::write(const BankContent &content, const QString &folder)
 {
     if (!QDir().mkpath(QDir(folder).filePath(kPictureFolder)))
-        throw SourceError(folder, 0, QStringLiteral("cannot create the folder"));
+        throw SourceError(folder, 0, QCoreApplication::translate("BankSource", "cannot create the folder"));
 
     QString choose;
     for (const Question &q : content.questions) {

@@ -7,8 +7,10 @@
 #include "sourceerror.h"
 
 #include "bankerror.h"
+#include "translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
 
@@ -28,17 +30,22 @@ QTextStream &err()
     return stream;
 }
 
-const char kUsage[] =
+// The context of the tool's own messages.
+struct DrvqBank {
+    Q_DECLARE_TR_FUNCTIONS(DrvqBank)
+};
+
+const char kUsage[] = QT_TRANSLATE_NOOP("DrvqBank",
     "usage: drvq-bank build SRC DAT [--pictures DIR]... [--force]\n"
     "                               write DAT/drvq.mdb and DAT/Morvel.mdw from SRC; a bank the\n"
     "                               trainer cannot use is refused unless --force is given\n"
     "       drvq-bank check DAT     list every problem of the bank in DAT\n"
     "       drvq-bank dump DAT OUT  write the bank in DAT back as sources into OUT\n"
-    "       drvq-bank --help | --version\n";
+    "       drvq-bank --help | --version\n");
 
 int usage()
 {
-    err() << kUsage;
+    err() << DrvqBank::tr(kUsage);
     err().flush();
     return 2;
 }
@@ -64,17 +71,18 @@ int build(const QStringList &args)
     const BankContent content = BankSource::read(positional[0], pictureFolders);
     const BankCheck::Findings findings = BankCheck::findings(content, BankCheck::storedForm(content));
     for (const QString &warning : findings.warnings)
-        err() << "drvq-bank: warning: " << warning << "\n";
+        err() << DrvqBank::tr("drvq-bank: warning: %1").arg(warning) << "\n";
     for (const QString &error : findings.errors)
-        err() << "drvq-bank: " << (force ? "warning: " : "error: ") << error << "\n";
+        err() << (force ? DrvqBank::tr("drvq-bank: warning: %1") : DrvqBank::tr("drvq-bank: error: %1")).arg(error) << "\n";
     if (!findings.errors.isEmpty() && !force) {
-        err() << "drvq-bank: the trainer cannot use this bank; nothing was written to " << positional[1]
-              << " (--force writes it anyway)\n";
+        err() << DrvqBank::tr("drvq-bank: the trainer cannot use this bank; nothing was written to %1 "
+                              "(--force writes it anyway)").arg(positional[1]) << "\n";
         return 1;
     }
     BankBuilder::write(content, positional[1]);
-    out() << "drvq-bank: " << content.questions.size() << " questions, " << content.knowledge.size()
-          << " knowledge points, " << content.signs.size() << " sign pictures written to " << positional[1] << "\n";
+    out() << DrvqBank::tr("drvq-bank: %1 questions, %2 knowledge points, %3 sign pictures written to %4")
+                 .arg(content.questions.size()).arg(content.knowledge.size()).arg(content.signs.size())
+                 .arg(positional[1]) << "\n";
     return 0;
 }
 
@@ -94,23 +102,25 @@ int check(const QStringList &args)
             const BankContent stored = BankReader::read(dat, true);
             const BankCheck::Findings findings = BankCheck::findings(content, stored);
             for (const QString &error : findings.errors)
-                problems << QStringLiteral("error: ") + error;
+                problems << DrvqBank::tr("error: %1").arg(error);
             for (const QString &warning : findings.warnings)
-                problems << QStringLiteral("warning: ") + warning;
-            summary = QStringLiteral("%1 questions, %2 knowledge points, %3 sign pictures")
+                problems << DrvqBank::tr("warning: %1").arg(warning);
+            summary = DrvqBank::tr("%1 questions, %2 knowledge points, %3 sign pictures")
                           .arg(content.questions.size()).arg(content.knowledge.size()).arg(content.signs.size());
         } else {
             for (QString &problem : problems)
-                problem.prepend(QStringLiteral("error: "));
+                problem = DrvqBank::tr("error: %1").arg(problem);
         }
     } catch (const BankError &e) {
-        problems << QStringLiteral("error: ") + e.message();
+        problems << DrvqBank::tr("error: %1").arg(e.message());
     }
     if (summary.isEmpty())
-        summary = QStringLiteral("the trainer cannot use this bank");
+        summary = DrvqBank::tr("the trainer cannot use this bank");
     for (const QString &problem : std::as_const(problems))
         out() << problem << "\n";
-    out() << dat << ": " << summary << "; " << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
+    out() << (problems.size() == 1 ? DrvqBank::tr("%1: %2; 1 problem").arg(dat, summary)
+                                   : DrvqBank::tr("%1: %2; %3 problems").arg(dat, summary, QString::number(problems.size())))
+          << "\n";
     return problems.isEmpty() ? 0 : 1;
 }
 
@@ -120,7 +130,7 @@ int dump(const QStringList &args)
         return usage();
     const BankContent content = BankReader::read(args[0]);
     BankSource::write(content, args[1]);
-    out() << "drvq-bank: " << content.questions.size() << " questions written to " << args[1] << "\n";
+    out() << DrvqBank::tr("drvq-bank: %1 questions written to %2").arg(content.questions.size()).arg(args[1]) << "\n";
     return 0;
 }
 
@@ -129,12 +139,14 @@ int dump(const QStringList &args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The tool speaks the user's language where it has a catalogue for it, English otherwise.
+    installTranslations(app, QLocale());
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
     if (command == u"--help" || command == u"-h") {
-        out() << kUsage;
+        out() << DrvqBank::tr(kUsage);
         return 0;
     }
     if (command == u"--version") {

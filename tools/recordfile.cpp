@@ -2,6 +2,8 @@
 
 #include "sourceerror.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -20,7 +22,8 @@ QString unquote(QStringView text, const QString &fileName, int line)
         const QChar c = text[i];
         if (c == u'"') {
             if (!text.mid(i + 1).trimmed().isEmpty())
-                throw SourceError(fileName, line, QStringLiteral("text after the closing quote"));
+                throw SourceError(fileName, line,
+                                  QCoreApplication::translate("RecordFile", "text after the closing quote"));
             return out;
         }
         if (c != u'\\') {
@@ -42,16 +45,17 @@ QString unquote(QStringView text, const QString &fileName, int line)
             bool ok = false;
             const int code = text.mid(i, 2).toInt(&ok, 16);
             if (!ok || text.mid(i, 2).size() != 2)
-                throw SourceError(fileName, line, QStringLiteral("\\x needs two hexadecimal digits"));
+                throw SourceError(fileName, line,
+                                  QCoreApplication::translate("RecordFile", "\\x needs two hexadecimal digits"));
             out += QChar(code);
             i += 2;
             break;
         }
         default:
-            throw SourceError(fileName, line, QStringLiteral("unknown escape \\%1").arg(e));
+            throw SourceError(fileName, line, QCoreApplication::translate("RecordFile", "unknown escape \\%1").arg(e));
         }
     }
-    throw SourceError(fileName, line, QStringLiteral("quoted value has no closing quote"));
+    throw SourceError(fileName, line, QCoreApplication::translate("RecordFile", "quoted value has no closing quote"));
 }
 
 } // namespace
@@ -91,23 +95,29 @@ std::vector<Record> RecordFile::parse(const QString &text, const QString &fileNa
             continue;
         if (line.startsWith(u"  ")) {
             if (current.fields.empty())
-                throw SourceError(fileName, lineNo, QStringLiteral("continuation line outside a record"));
+                throw SourceError(fileName, lineNo,
+                                  QCoreApplication::translate("RecordFile", "continuation line outside a record"));
             if (lastWasQuoted)
-                throw SourceError(fileName, lineNo, QStringLiteral("a quoted value cannot go on over lines"));
+                throw SourceError(fileName, lineNo,
+                                  QCoreApplication::translate("RecordFile", "a quoted value cannot go on over lines"));
             current.fields.back().value += QStringLiteral("\r\n") + line.mid(2).toString();
             continue;
         }
 
         const qsizetype colon = line.indexOf(u':');
         if (colon <= 0)
-            throw SourceError(fileName, lineNo, QStringLiteral("expected \"field: value\""));
+            throw SourceError(fileName, lineNo, QCoreApplication::translate("RecordFile", "expected \"field: value\""));
         RecordField field;
         field.name = line.left(colon).trimmed().toString();
         field.line = lineNo;
         if (field.name.contains(u' '))
-            throw SourceError(fileName, lineNo, QStringLiteral("field name \"%1\" holds a blank").arg(field.name));
+            throw SourceError(fileName, lineNo,
+                              QCoreApplication::translate("RecordFile", "field name \"%1\" holds a blank")
+                                                    .arg(field.name));
         if (current.find(field.name))
-            throw SourceError(fileName, lineNo, QStringLiteral("field \"%1\" given twice in one record").arg(field.name));
+            throw SourceError(fileName, lineNo,
+                              QCoreApplication::translate("RecordFile", "field \"%1\" given twice in one record")
+                                                    .arg(field.name));
 
         QStringView value = line.mid(colon + 1);
         if (value.startsWith(u' '))

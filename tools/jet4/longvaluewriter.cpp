@@ -2,8 +2,9 @@
 
 #include "jetformat.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
-#include <string>
 
 namespace jet4 {
 namespace {
@@ -30,8 +31,9 @@ QByteArray LongValueWriter::store(QByteArrayView value)
 {
     const qsizetype length = value.size();
     if (length > kMaxLength)
-        throw std::invalid_argument("jet4: a long value of " + std::to_string(length)
-                                    + " bytes exceeds the 16 MB a pointer can state");
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: a long value of %1 bytes exceeds "
+                                                                "the 16 MB a pointer can state")
+                                        .arg(length).toStdString());
     if (length <= kMaxInline) {
         QByteArray out = pointer(length, kInline, 0);
         out.append(value.data(), length);

@@ -3,6 +3,8 @@
 #include "jetformat.h"
 #include "textcodec.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -24,7 +26,7 @@ RowEncoder::RowEncoder(const TableLayout &layout, PageFile &file)
 
 void RowEncoder::fail(qsizetype rowIndex, const ColumnDescriptor &column, const QString &what) const
 {
-    throw std::invalid_argument(QStringLiteral("jet4: table %1, row %2, column %3: %4")
+    throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2, column %3: %4")
                                     .arg(m_layout.name()).arg(rowIndex + 1)
                                     .arg(column.name, what).toStdString());
 }
@@ -35,36 +37,36 @@ QByteArray RowEncoder::variableBytes(const Value &value, const ColumnDescriptor 
     case ColumnType::Text: {
         const auto *text = std::get_if<QString>(&value);
         if (!text)
-            fail(rowIndex, column, QStringLiteral("a Text column takes a string"));
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "a Text column takes a string"));
         if (text->size() > column.maxCharacters)
-            fail(rowIndex, column, QStringLiteral("%1 characters, the column holds %2")
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 characters, the column holds %2")
                                        .arg(text->size()).arg(column.maxCharacters));
         return TextCodec::encode(*text, column.compressedUnicode);
     }
     case ColumnType::Binary: {
         const auto *data = std::get_if<QByteArray>(&value);
         if (!data)
-            fail(rowIndex, column, QStringLiteral("a Binary column takes bytes"));
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "a Binary column takes bytes"));
         if (data->size() > column.maxCharacters)
-            fail(rowIndex, column, QStringLiteral("%1 bytes, the column holds %2")
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 bytes, the column holds %2")
                                        .arg(data->size()).arg(column.maxCharacters));
         return *data;
     }
     case ColumnType::Memo: {
         const auto *text = std::get_if<QString>(&value);
         if (!text)
-            fail(rowIndex, column, QStringLiteral("a Memo column takes a string"));
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "a Memo column takes a string"));
         const bool compress = column.compressedUnicode && text->size() <= TextCodec::kMaxCompressedMemo;
         return m_longValues[column.number]->store(TextCodec::encode(*text, compress));
     }
     case ColumnType::OleObject: {
         const auto *data = std::get_if<QByteArray>(&value);
         if (!data)
-            fail(rowIndex, column, QStringLiteral("an OLE Object column takes bytes"));
+            fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "an OLE Object column takes bytes"));
         return m_longValues[column.number]->store(*data);
     }
     default:
-        fail(rowIndex, column, QStringLiteral("not a variable-length column"));
+        fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "not a variable-length column"));
     }
 }
 
@@ -72,7 +74,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
 {
     const auto &columns = m_layout.columns();
     if (row.size() != columns.size())
-        throw std::invalid_argument(QStringLiteral("jet4: table %1, row %2: %3 values for %4 columns")
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 values for "
+                                                                              "%4 columns")
                                         .arg(m_layout.name()).arg(rowIndex + 1)
                                         .arg(row.size()).arg(columns.size()).toStdString());
     const int columnCount = int(columns.size());
@@ -90,7 +93,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
         if (column.type == ColumnType::Boolean) {
             const auto *flag = std::get_if<bool>(&value);
             if (!flag)
-                fail(rowIndex, column, QStringLiteral("a Boolean column takes true or false"));
+                fail(rowIndex, column,
+                     QCoreApplication::translate("Jet4Writer", "a Boolean column takes true or false"));
             if (*flag)
                 present(column.number);
             continue;
@@ -98,16 +102,19 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
         if (column.type == ColumnType::Double || column.type == ColumnType::DateTime) {
             const auto *number = std::get_if<double>(&value);
             if (!number)
-                fail(rowIndex, column, QStringLiteral("a Double or DateTime column takes a double"));
+                fail(rowIndex, column,
+                     QCoreApplication::translate("Jet4Writer", "a Double or DateTime column takes a double"));
             jet::putDouble(out, at, *number);
         } else {
             const auto *number = std::get_if<std::int32_t>(&value);
             if (!number)
-                fail(rowIndex, column, QStringLiteral("an integer column takes an int32"));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "an integer column takes an int32"));
             if (column.type == ColumnType::Byte && (*number < 0 || *number > 255))
-                fail(rowIndex, column, QStringLiteral("%1 does not fit a Byte").arg(*number));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit a Byte")
+                                           .arg(*number));
             if (column.type == ColumnType::Integer && (*number < -32768 || *number > 32767))
-                fail(rowIndex, column, QStringLiteral("%1 does not fit an Integer").arg(*number));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "%1 does not fit an Integer")
+                                           .arg(*number));
             jet::putUInt(out, at, std::uint32_t(*number), column.storedLength);
         }
         present(column.number);
@@ -125,7 +132,7 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
             out.append(variableBytes(value, column, rowIndex));
             present(column.number);
             if (out.size() > RowPageWriter::kMaxRowSize)
-                fail(rowIndex, column, QStringLiteral("the row outgrows a page"));
+                fail(rowIndex, column, QCoreApplication::translate("Jet4Writer", "the row outgrows a page"));
         }
         jet::append16(out, std::uint16_t(out.size()));
         for (int v = varCount - 1; v >= 0; --v)
@@ -134,7 +141,8 @@ QByteArray RowEncoder::encode(const Row &row, qsizetype rowIndex)
     }
     out.append(nullMask);
     if (out.size() > RowPageWriter::kMaxRowSize)
-        throw std::invalid_argument(QStringLiteral("jet4: table %1, row %2: %3 bytes do not fit a page")
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: table %1, row %2: %3 bytes do not "
+                                                                              "fit a page")
                                         .arg(m_layout.name()).arg(rowIndex + 1).arg(out.size())
                                         .toStdString());
     return out;

@@ -2,9 +2,10 @@
 
 #include "jetformat.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <stdexcept>
-#include <string>
 
 namespace jet4 {
 namespace {
@@ -49,9 +50,9 @@ void RowPageWriter::initialisePage(std::uint32_t page)
 RowAddress RowPageWriter::add(QByteArrayView row)
 {
     if (row.size() > kMaxRowSize)
-        throw std::invalid_argument("jet4: a row of " + std::to_string(row.size())
-                                    + " bytes does not fit a page (at most "
-                                    + std::to_string(kMaxRowSize) + ")");
+        throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: a row of %1 bytes does not fit "
+                                                                "a page (at most %2)")
+                                        .arg(row.size()).arg(kMaxRowSize).toStdString());
     const int freeBytes = m_rowStart - (kHeaderSize + 2 * m_rows);
     if (m_pages.empty() || m_rows == kMaxRowsPerPage || freeBytes < row.size() + 2)
         startPage();

@@ -2,9 +2,10 @@
 
 #include "jetformat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
-#include <string>
 
 namespace jet4 {
 namespace {
@@ -30,8 +31,9 @@ QByteArray UsageMap::build(PageFile &file, const std::vector<std::uint32_t> &pag
     for (const std::uint32_t page : pages) {
         const std::uint32_t slot = page / kPagesPerBitmapPage;
         if (slot >= std::uint32_t(kBitmapPagePointers))
-            throw std::invalid_argument("jet4: page " + std::to_string(page)
-                                        + " lies beyond what a usage map can list");
+            throw std::invalid_argument(QCoreApplication::translate("Jet4Writer", "jet4: page %1 lies beyond what a "
+                                                                    "usage map can list")
+                                            .arg(page).toStdString());
         if (bitmapPages[slot] == 0) {
             bitmapPages[slot] = file.allocate();
             const qsizetype base = PageFile::offsetOf(bitmapPages[slot]);

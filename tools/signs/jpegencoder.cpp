@@ -2,6 +2,8 @@
 
 #include "signerror.h"
 
+#include <QCoreApplication>
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -84,7 +86,7 @@ JpegEncoder::JpegEncoder(int quality)
 QByteArray JpegEncoder::encode(const QImage &image) const
 {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
-        throw SignError(QStringLiteral("JPEG encoding: the picture is empty"));
+        throw SignError(QCoreApplication::translate("JpegEncoder", "JPEG encoding: the picture is empty"));
 
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     unsigned char *buffer = nullptr;
@@ -92,7 +94,7 @@ QByteArray JpegEncoder::encode(const QImage &image) const
     char message[JMSG_LENGTH_MAX];
     if (!compressRgb(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()),
                      m_quality, &buffer, &size, message)) {
-        throw SignError(QStringLiteral("JPEG encoding of a %1×%2 picture failed: %3")
+        throw SignError(QCoreApplication::translate("JpegEncoder", "JPEG encoding of a %1×%2 picture failed: %3")
                             .arg(rgb.width()).arg(rgb.height()).arg(QString::fromLocal8Bit(message)));
     }
     QByteArray bytes(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));

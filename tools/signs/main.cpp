@@ -4,9 +4,11 @@
 #include "signerror.h"
 #include "signindexfile.h"
 #include "signwriter.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,24 +20,29 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("drvq-signs"));
+    installTranslations(app, QLocale());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Paints every road-sign picture of the question bank as <id>.jpg into OUTDIR."));
+    parser.setApplicationDescription(QCoreApplication::translate("DrvqSigns", "Paints every road-sign picture of the "
+                                                                              "question bank as <id>.jpg into OUTDIR."));
     parser.addHelpOption();
     const QCommandLineOption checkOption(QStringLiteral("check"),
-        QStringLiteral("Fail unless the signs painted are exactly the filenames listed in FILE (biaozhi.txt)."),
+        QCoreApplication::translate("DrvqSigns", "Fail unless the signs painted are exactly the filenames listed in "
+                                                 "FILE (biaozhi.txt)."),
         QStringLiteral("FILE"));
-    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("List the signs: id, size, name."));
+    const QCommandLineOption listOption(QStringLiteral("list"),
+                                        QCoreApplication::translate("DrvqSigns", "List the signs: id, size, name."));
     parser.addOption(checkOption);
     parser.addOption(listOption);
-    parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("Folder for the JPEG files; created if missing."));
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QCoreApplication::translate("DrvqSigns", "Folder for the JPEG files; created if missing."));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = parser.positionalArguments();
     if (args.size() > 1 || (args.isEmpty() && !parser.isSet(checkOption) && !parser.isSet(listOption))) {
-        err << "usage: drvq-signs [--check FILE] [--list] OUTDIR\n";
+        err << QCoreApplication::translate("DrvqSigns", "usage: drvq-signs [--check FILE] [--list] OUTDIR") << '\n';
         return 2;
     }
 

@@ -4,6 +4,7 @@
 #include "signpainter.h"
 #include "roadpictures.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <QSet>
 
@@ -992,12 +993,13 @@ QStringList SignCatalog::differences(const QStringList &fileNames)
         painted.insert(fileName(entry));
     for (const QString &name : fileNames) {
         if (!painted.contains(name))
-            problems << QStringLiteral("no sign is painted for %1").arg(name);
+            problems << QCoreApplication::translate("SignCatalog", "no sign is painted for %1").arg(name);
     }
     const QSet<QString> listed(fileNames.cbegin(), fileNames.cend());
     for (const SignEntry &entry : allEntries()) {
         if (!listed.contains(fileName(entry)))
-            problems << QStringLiteral("sign %1 (%2) is painted but not listed").arg(fileName(entry), entry.name);
+            problems << QCoreApplication::translate("SignCatalog", "sign %1 (%2) is painted but not listed")
+                            .arg(fileName(entry), entry.name);
     }
     return problems;
 }
@@ -1006,13 +1008,14 @@ QImage SignCatalog::render(const SignEntry &entry)
 {
     QImage image(entry.size, QImage::Format_RGB32);
     if (image.isNull())
-        throw SignError(QStringLiteral("sign %1: cannot allocate a %2×%3 picture")
+        throw SignError(QCoreApplication::translate("SignCatalog", "sign %1: cannot allocate a %2×%3 picture")
                             .arg(entry.id).arg(entry.size.width()).arg(entry.size.height()));
     try {
         SignPainter painter(&image);
         entry.paint(painter);
     } catch (const SignError &e) {
-        throw SignError(QStringLiteral("sign %1 (%2): %3").arg(entry.id, entry.name, e.message()));
+        throw SignError(QCoreApplication::translate("SignCatalog", "sign %1 (%2): %3")
+                            .arg(entry.id, entry.name, e.message()));
     }
     return image;
 }

@@ -2,6 +2,7 @@
 
 #include "signerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -67,12 +68,13 @@ SignIndexFile::SignIndexFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SignError(QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()));
+        throw SignError(QCoreApplication::translate("SignIndexFile", "%1: cannot read: %2")
+                            .arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw SignError(QStringLiteral("%1: not UTF-8 text").arg(path));
+        throw SignError(QCoreApplication::translate("SignIndexFile", "%1: not UTF-8 text").arg(path));
     parse(text);
 }
 
@@ -88,11 +90,14 @@ void SignIndexFile::parse(const QString &text)
         if (recordLine == 0)
             return;
         if (!hasName)
-            throw SignError(QStringLiteral("%1:%2: the record has no filename").arg(m_path).arg(recordLine));
+            throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: the record has no filename")
+                                .arg(m_path).arg(recordLine));
         if (name.trimmed().isEmpty())
-            throw SignError(QStringLiteral("%1:%2: the record's filename is empty").arg(m_path).arg(recordLine));
+            throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: the record's filename is empty")
+                                .arg(m_path).arg(recordLine));
         if (const auto it = seenAt.constFind(name); it != seenAt.cend())
-            throw SignError(QStringLiteral("%1:%2: filename %3 is also given by the record at line %4")
+            throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: filename %3 is also given by the "
+                                                                         "record at line %4")
                                 .arg(m_path).arg(recordLine).arg(name).arg(it.value()));
         seenAt.insert(name, recordLine);
         m_fileNames.append(name);
@@ -118,14 +123,16 @@ void SignIndexFile::parse(const QString &text)
             continue;
         if (line.startsWith(u"  ")) {
             if (recordLine == 0)
-                throw SignError(QStringLiteral("%1:%2: continuation line outside a record").arg(m_path).arg(lineNo));
+                throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: continuation line outside a record")
+                                    .arg(m_path).arg(lineNo));
             if (lastField == u"filename")
                 name += QStringLiteral("\r\n") + line.sliced(2).toString();
             continue;
         }
         const qsizetype colon = line.indexOf(u':');
         if (colon <= 0)
-            throw SignError(QStringLiteral("%1:%2: expected \"field: value\"").arg(m_path).arg(lineNo));
+            throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: expected \"field: value\"")
+                                .arg(m_path).arg(lineNo));
         const QString field = line.first(colon).trimmed().toString().toLower();
         QStringView value = line.sliced(colon + 1);
         if (value.startsWith(u' '))
@@ -133,7 +140,8 @@ void SignIndexFile::parse(const QString &text)
         if (recordLine == 0)
             recordLine = lineNo;
         if (fieldsInRecord.contains(field))
-            throw SignError(QStringLiteral("%1:%2: field %3 appears twice in the record").arg(m_path).arg(lineNo).arg(field));
+            throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: field %3 appears twice in the record")
+                                .arg(m_path).arg(lineNo).arg(field));
         fieldsInRecord.insert(field);
         lastField = field;
         if (field != u"filename")
@@ -141,7 +149,8 @@ void SignIndexFile::parse(const QString &text)
         hasName = true;
         if (value.startsWith(u'"')) {
             if (!unquote(value, &name))
-                throw SignError(QStringLiteral("%1:%2: malformed quoted value").arg(m_path).arg(lineNo));
+                throw SignError(QCoreApplication::translate("SignIndexFile", "%1:%2: malformed quoted value")
+                                    .arg(m_path).arg(lineNo));
         } else {
             name = value.toString();
         }

@@ -2,6 +2,7 @@
 
 #include "signerror.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLineF>
 #include <QPainterPathStroker>
@@ -113,7 +114,9 @@ QFont SignPainter::cjkFont()
 {
     static const QString family = QStringLiteral("AR PL UMing CN");
     if (!QFontDatabase::families().contains(family))
-        throw SignError(QStringLiteral("the font \"%1\" is not installed (package fonts-arphic-uming)").arg(family));
+        throw SignError(QCoreApplication::translate("SignPainter", "the font \"%1\" is not installed (package "
+                                                                   "fonts-arphic-uming)")
+                            .arg(family));
     QFont font(family);
     font.setPixelSize(200);
     return font;

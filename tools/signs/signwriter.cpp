@@ -3,6 +3,7 @@
 #include "signcatalog.h"
 #include "signerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -15,7 +16,7 @@ SignWriter::SignWriter(const QString &folder, int quality)
 void SignWriter::writeAll() const
 {
     if (!QDir().mkpath(m_folder))
-        throw SignError(QStringLiteral("%1: cannot create the folder").arg(m_folder));
+        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot create the folder").arg(m_folder));
     for (const SignEntry &entry : SignCatalog::entries())
         write(entry);
 }
@@ -26,7 +27,9 @@ void SignWriter::write(const SignEntry &entry) const
     const QString path = QDir(m_folder).filePath(SignCatalog::fileName(entry));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SignError(QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()));
+        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2")
+                            .arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw SignError(QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()));
+        throw SignError(QCoreApplication::translate("SignWriter", "%1: cannot write: %2")
+                            .arg(path, file.errorString()));
 }
