@@ -13,6 +13,7 @@
 #include "tx_printmessage.h"
 #include "winstyle.h"
 
+#include "bankerror.h"
 #include "connectionstring.h"
 #include "tdm.h"
 
@@ -132,7 +133,10 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
         Dm->ADOConnection1->Close();
-        const BankPaths paths = bankPaths(bankFolder());
+        const QString folder = bankFolder();
+        if (const QString missing = missingBankMessage(folder, programFolder(), userBankFolder()); !missing.isEmpty())
+            throw BankError(missing);
+        const BankPaths paths = bankPaths(folder);
         DatabasePath = paths.DatabasePath;
         Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
         Dm->ado_biaozhi->Open();

@@ -11,6 +11,7 @@
 #include "tdm.h"
 #include "textscramble.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSet>
 
@@ -39,10 +40,13 @@ void checkEnoughQuestions()
     for (query.First(); !query.Eof() && ids.size() < ExamLength; query.Next())
         ids.insert(query.FieldByName(QStringLiteral("tid")).AsInteger());
     if (ids.size() < ExamLength) {
-        throw std::runtime_error(QStringLiteral("题库中只有 %1 道不同的题，不够抽出一份 %2 道题的试卷。")
-                                     .arg(ids.size())
-                                     .arg(ExamLength)
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("DrawExamPaper",
+                                        "The question bank holds only %1 different questions, too few for a "
+                                        "paper of %2. Use a bank with at least %2 questions.")
+                .arg(ids.size())
+                .arg(ExamLength)
+                .toStdString());
     }
 }
 

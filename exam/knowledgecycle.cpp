@@ -13,5 +13,5 @@ int KnowledgeCycle::next(int shownLast, int count)
 
 QString KnowledgeCycle::countText(int count)
 {
-    return QCoreApplication::translate("KnowledgeCycle", "共有'%1'个知识点").arg(count);
+    return QStringLiteral("共有'%1'个知识点").arg(count);
 }

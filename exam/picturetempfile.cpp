@@ -1,5 +1,6 @@
 #include "picturetempfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <stdexcept>
@@ -8,7 +9,7 @@ namespace {
 
 [[noreturn]] void fail(const QString &what, const QFile &file)
 {
-    throw std::runtime_error(QStringLiteral("%1 \"%2\": %3").arg(what, file.fileName(), file.errorString()).toStdString());
+    throw std::runtime_error(what.arg(file.fileName(), file.errorString()).toStdString());
 }
 
 } // namespace
@@ -29,22 +30,22 @@ void PictureTempFile::ensureOpen()
 {
     // QTemporaryFile creates the file exclusively under a new name with owner-only rights.
     if (!m_file.isOpen() && !m_file.open())
-        fail(QStringLiteral("Cannot create the temporary picture file"), m_file);
+        fail(QCoreApplication::translate("PictureTempFile", "Cannot create the temporary picture file %1: %2"), m_file);
 }
 
 void PictureTempFile::rewrite(const QByteArray &bytes)
 {
     ensureOpen();
     if (!m_file.seek(0) || !m_file.resize(0))
-        fail(QStringLiteral("Cannot empty the temporary picture file"), m_file);
+        fail(QCoreApplication::translate("PictureTempFile", "Cannot empty the temporary picture file %1: %2"), m_file);
     if (m_file.write(bytes) != bytes.size() || !m_file.flush())
-        fail(QStringLiteral("Cannot write the temporary picture file"), m_file);
+        fail(QCoreApplication::translate("PictureTempFile", "Cannot write the temporary picture file %1: %2"), m_file);
 }
 
 QByteArray PictureTempFile::readAll()
 {
     ensureOpen();
     if (!m_file.seek(0))
-        fail(QStringLiteral("Cannot read the temporary picture file"), m_file);
+        fail(QCoreApplication::translate("PictureTempFile", "Cannot read the temporary picture file %1: %2"), m_file);
     return m_file.readAll();
 }

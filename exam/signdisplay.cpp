@@ -8,6 +8,7 @@
 #include "tdm.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <cstring>
 
@@ -27,7 +28,7 @@ void SignDisplay::show(PictureBox &image, const QString &signName)
         Dm->ado_biaozhifiles().SaveToStream(stream);
         PictureTempFile &file = PictureTempFile::instance();
         file.rewrite(stream.data());
-        image.setPicture(decode(file.readAll(), QStringLiteral("Sign picture \"%1\"").arg(signName)));
+        image.setPicture(decode(file.readAll(), QCoreApplication::translate("SignDisplay", "Sign picture \"%1\"").arg(signName)));
     }
     image.setTransparent(false);
 }

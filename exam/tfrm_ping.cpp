@@ -157,7 +157,7 @@ void TFrm_Ping::FormShow()
         setFontColor(number, score.right[std::size_t(n)] ? clGreen : clRed);
     }
     Edit_sum->setText(QString::number(TotalScore));
-    Lbl_Verdict->setText(score.passed() ? tr("合格") : tr("不合格"));
+    Lbl_Verdict->setText(score.passed() ? QStringLiteral("合格") : QStringLiteral("不合格"));
     setFontColor(Lbl_Verdict, score.passed() ? clGreen : clRed);
 }
 

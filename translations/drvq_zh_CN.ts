@@ -60,6 +60,29 @@
     </message>
 </context>
 <context>
+    <name>BankFolder</name>
+    <message>
+        <source>The question bank file %1 is missing.</source>
+        <translation>缺少题库文件 %1。</translation>
+    </message>
+    <message>
+        <source>The workgroup file %1 of the question bank is missing.</source>
+        <translation>缺少题库的工作组文件 %1。</translation>
+    </message>
+    <message>
+        <source>The program reads its bank from the folder %1 beside itself. &quot;make build&quot; builds the sample bank there; or copy both files of a bank, drvq.mdb and Morvel.mdw, into that folder.</source>
+        <translation>程序从自身旁边的文件夹 %1 读取题库。运行“make build”会在那里生成示例题库；也可以把题库的两个文件 drvq.mdb 和 Morvel.mdw 一起复制到这个文件夹。</translation>
+    </message>
+    <message>
+        <source>Your own bank in %1 needs both files, drvq.mdb and Morvel.mdw (&quot;drvq-bank build SOURCES %1&quot; writes them). Remove the folder %1 to use the sample bank that comes with the program again.</source>
+        <translation>放在 %1 中的自备题库需要 drvq.mdb 和 Morvel.mdw 两个文件（“drvq-bank build 源文件夹 %1”会生成这两个文件）。删除文件夹 %1，即可重新使用程序自带的示例题库。</translation>
+    </message>
+    <message>
+        <source>The program comes with a sample bank in %1: reinstall the package to put it back. A bank of your own goes in %2, both files drvq.mdb and Morvel.mdw (&quot;drvq-bank build SOURCES %2&quot; writes them).</source>
+        <translation>程序自带的示例题库位于 %1，重新安装软件包即可恢复。也可以使用自己的题库：把 drvq.mdb 和 Morvel.mdw 两个文件放进 %2（“drvq-bank build 源文件夹 %2”会生成这两个文件）。</translation>
+    </message>
+</context>
+<context>
     <name>BankSchema</name>
     <message>
         <source>Bank file %1 has no table &apos;%2&apos;</source>
@@ -150,6 +173,13 @@
     </message>
 </context>
 <context>
+    <name>DrawExamPaper</name>
+    <message>
+        <source>The question bank holds only %1 different questions, too few for a paper of %2. Use a bank with at least %2 questions.</source>
+        <translation>题库中只有 %1 道不同的题，不够抽出一份 %2 道题的试卷。请换用至少有 %2 道题的题库。</translation>
+    </message>
+</context>
+<context>
     <name>DrvqBank</name>
     <message>
         <source>usage: drvq-bank build SRC DAT [--pictures DIR]... [--force]
@@ -233,6 +263,17 @@
     <message>
         <source>usage: drvq-signs [--check FILE] [--list] OUTDIR</source>
         <translation>用法：drvq-signs [--check FILE] [--list] OUTDIR</translation>
+    </message>
+</context>
+<context>
+    <name>ExceptionReporter</name>
+    <message>
+        <source>Driver law mock exam - error</source>
+        <translation>机动车驾驶员法培考试 - 错误</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred.</source>
+        <translation>发生了未知错误。</translation>
     </message>
 </context>
 <context>
@@ -482,6 +523,25 @@
     </message>
 </context>
 <context>
+    <name>PictureTempFile</name>
+    <message>
+        <source>Cannot create the temporary picture file %1: %2</source>
+        <translation>无法创建临时图片文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot empty the temporary picture file %1: %2</source>
+        <translation>无法清空临时图片文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write the temporary picture file %1: %2</source>
+        <translation>无法写入临时图片文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the temporary picture file %1: %2</source>
+        <translation>无法读取临时图片文件 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>RecordFile</name>
     <message>
         <source>text after the closing quote</source>
@@ -552,6 +612,13 @@
     <message>
         <source>sign %1 (%2): %3</source>
         <translation>标志 %1（%2）：%3</translation>
+    </message>
+</context>
+<context>
+    <name>SignDisplay</name>
+    <message>
+        <source>Sign picture &quot;%1&quot;</source>
+        <translation>标志图片“%1”</translation>
     </message>
 </context>
 <context>

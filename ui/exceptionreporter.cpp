@@ -9,7 +9,10 @@ namespace {
 
 void showMessageBox(const QString &message)
 {
-    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+    // The box carries the program's name, not the binary's, and is told apart from the exam
+    // window, whose title is the bare name.
+    QMessageBox::critical(nullptr, QCoreApplication::translate("ExceptionReporter", "Driver law mock exam - error"),
+                          message);
 }
 
 ExceptionReporter &currentReporter()
@@ -32,7 +35,7 @@ QString exceptionMessage(std::exception_ptr error)
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("ExceptionReporter", "An unknown error occurred.");
     }
 }
 
