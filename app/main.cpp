@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's entry point: the long-lived windows in their order, then the event loop,
 // whose first step shows the start window (and with it the splash).
 #include "tfrm_ks_sta.h"

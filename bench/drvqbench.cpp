@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the bank layer on a 10,000-question synthetic bank, side by side with
 // mdb-export reading the same file, and prints one BENCH line per figure.
 #include "bankbuilder.h"

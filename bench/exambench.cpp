@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures an exam start: from the click on the start button to the exam window showing
 // question 1, drawing and knowledge preload included, side by side with loading the choose
 // table alone, on the 10,000-question synthetic bank and on the sample bank.

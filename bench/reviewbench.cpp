@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on the sample bank, showing a question's sign picture (filter, blob, temporary
 // file, decoding, painting) over every sign of the bank, and a hand-in up to the score
 // window on screen with its numbers coloured and its total.

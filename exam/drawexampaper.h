@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Draws a new paper into ExamPaper when the exam window's Tag is 0: 100 distinct questions

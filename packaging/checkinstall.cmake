@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The drvq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a scratch prefix and checks the layout that the launcher,
 # the menu entry and the package rely on.
 #   cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... -P checkinstall.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The drvq developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-running LAUNCHER: starts the trainer through LAUNCHER on a virtual X server, waits
 # for the start window, starts an exam with Alt+S and expects the exam window on screen.
 # The exam window only comes up when the program found and opened its bank beside itself.

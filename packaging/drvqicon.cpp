@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drvq-icon OUTDIR SIZE...: paints the program's icon into
 // OUTDIR/hicolor/<size>x<size>/apps/org.example.drvq.png for each size.
 #include "iconpainter.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds damaged bank files through everything the trainer does with a bank: opening with
 // the password and account checks, the drawing query, knowledge queries and the sign filter.
 // The first input byte chooses which of the two files the rest replaces.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every file of the fuzz corpus once through the fuzz target, as an ordinary test:
 // a damaged bank that once crashed or hung stays fixed.
 #include <QDir>

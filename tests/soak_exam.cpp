@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day of exams in one process: 1,000 exams over the sample bank, each started from the start
 // window, answered at random, handed in, scored and reviewed from the score window. The
 // resident memory after exam 100 and after the last one may differ by at most 5 %.

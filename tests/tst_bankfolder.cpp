@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the trainer looks for its bank: an installed trainer prefers the trainee's own bank
 // in the XDG data folder; a trainer in a build or program folder reads Dat/ beside itself.
 #include "programfolder.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random drawing of a paper over banks built in a temporary folder.
 #include "examtestbank.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exam window in answering and review mode, driven by its controls' names.
 #include "examstart.h"
 #include "examtestbank.h"

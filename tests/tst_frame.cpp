@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn window frame: its edges, its layout, its buttons, activation and dragging.
 #include "frameartwork.h"
 #include "frameimage.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program on an X server (under xvfb-run): the splash, then the start window,
 // Alt+S, and the exam window on question 1; a start over a bank too small for a paper; a
 // start while an exam is on screen. It looks at the program from outside, through the X

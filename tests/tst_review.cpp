@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Review in the exam window: the analysis and the knowledge points of the question on display.
 #include "examstart.h"
 #include "examtestbank.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sits a whole exam in the real program on an X server (under xvfb-run), from outside: the
 // pointer and the keyboard through xdotool, the texts read back through the clipboard
 // (select all and copy in the control), the bank read with the bank tool to know what the

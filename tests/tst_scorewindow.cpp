@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score window: colouring and totalling the handed-in paper, opening a question for
 // review in the exam window, and the ways the review ends.
 #include "examstart.h"

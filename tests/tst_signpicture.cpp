@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sign pictures: looked up by name in the bank's sign table, passed through the private
 // temporary file, decoded and shown in the exam window's picture control.
 #include "examstart.h"

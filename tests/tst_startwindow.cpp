@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window: starting an exam over a bank beside the program, the splash, the links.
 #include "examtestbank.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window's engraved title and gradient buttons, and their keyboard accelerators.
 #include "tfrm_ks_sta.h"
 #include "tfrm_logo.h"

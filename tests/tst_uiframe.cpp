@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared window services: exceptions escaping handlers, modal showing, the base window,
 // lookups by name and the wait message.
 #include "exceptionreporter.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drvq-bank: builds a question bank from its readable sources, checks a bank the way the
 // trainer opens it, and dumps a bank back into sources.
 #include "bankbuilder.h"

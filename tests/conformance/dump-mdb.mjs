@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The drvq developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints every table of an .mdb file as JSON, read with mdb-reader, a reader independent of
 // libmdb:  node dump-mdb.mjs file.mdb
 // Output: {"systemTables": [names], "tables": {name: {"columns": [{name, type, size}],
