@@ -22,34 +22,40 @@ QByteArray requestedPlatform(int argc, char **argv)
     return qgetenv("QT_QPA_PLATFORM");
 }
 
-bool xServerAnswers()
-{
-#ifdef DRVQ_HAVE_XCB
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool answers = connection && !xcb_connection_has_error(connection);
-    if (connection)
-        xcb_disconnect(connection);
-    return answers;
-#else
-    return true;
-#endif
-}
-
 } // namespace
 
-QString missingDisplayReason(int argc, char **argv)
+DisplayCheck::DisplayCheck(int argc, char **argv)
 {
     const QByteArray platform = requestedPlatform(argc, argv);
     // Platforms other than the desktop ones (offscreen, vnc, …) need no display server; a
     // Wayland session is left to Qt, which falls back to X11 where it can.
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
-        return {};
+        return;
     if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return {};
+        return;
     const QByteArray display = qgetenv("DISPLAY");
-    if (display.isEmpty())
-        return QStringLiteral("no display is set (DISPLAY is empty)");
-    if (!xServerAnswers())
-        return QStringLiteral("the display %1 does not answer").arg(QString::fromLocal8Bit(display));
-    return {};
+    if (display.isEmpty()) {
+        m_reason = QStringLiteral("no display is set (DISPLAY is empty)");
+        return;
+    }
+#ifdef DRVQ_HAVE_XCB
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    m_connection = connection;
+    if (!connection || xcb_connection_has_error(connection))
+        m_reason = QStringLiteral("the display %1 does not answer").arg(QString::fromLocal8Bit(display));
+#endif
+}
+
+DisplayCheck::~DisplayCheck()
+{
+    release();
+}
+
+void DisplayCheck::release()
+{
+#ifdef DRVQ_HAVE_XCB
+    if (m_connection)
+        xcb_disconnect(static_cast<xcb_connection_t *>(m_connection));
+#endif
+    m_connection = nullptr;
 }

@@ -21,16 +21,18 @@
 int main(int argc, char *argv[])
 {
     // Without a display Qt would abort with advice to reinstall; say what is missing instead.
-    if (const QString reason = missingDisplayReason(argc, argv); !reason.isEmpty()) {
+    DisplayCheck display(argc, argv);
+    if (!display.reason().isEmpty()) {
         std::fprintf(stderr,
                      "drvq: 找不到图形显示，无法打开窗口：请在桌面会话中运行，无显示器的机器上可用 "
                      "xvfb-run drvq 试用。 / cannot open a window, %s: run it in a desktop "
                      "session, or on a headless machine try: xvfb-run drvq\n",
-                     qPrintable(reason));
+                     qPrintable(display.reason()));
         return 1;
     }
 
     TApplication app(argc, argv);
+    display.release();
     // The whole interface is Chinese, so its messages are too, whatever the locale.
     installTranslations(app, QLocale(QLocale::Chinese, QLocale::China));
 
