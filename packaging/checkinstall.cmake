@@ -19,7 +19,9 @@ set(expected
     bin/drvq-bank
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/doc/drvq/copyright
+    share/lintian/overrides/drvq)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -28,10 +30,12 @@ foreach(path IN LISTS expected)
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
-file(GLOB manpage ${prefix}/share/man/man1/drvq-bank.1*)
-if(NOT manpage)
-    message(FATAL_ERROR "not installed: the manual page drvq-bank.1")
-endif()
+foreach(doc man/man1/drvq.1 man/man1/drvq-bank.1 doc/drvq/changelog.Debian)
+    file(GLOB found ${prefix}/share/${doc}*)
+    if(NOT found)
+        message(FATAL_ERROR "not installed: ${doc}")
+    endif()
+endforeach()
 
 # Nothing of the build or the tests comes along.
 file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
