@@ -792,15 +792,22 @@ void serviceAreaAhead(SignPainter &sp)
 
 // ---- supplementary plates -----------------------------------------------------------
 
-// A white plate with a black border; returns its width in plate units.
-qreal supplementaryPlate(SignPainter &sp)
+// A plate of one colour with a black line inset along its edge; returns its width in
+// plate units (the plate is 100 units high).
+qreal linedPlate(SignPainter &sp, const QColor &colour, qreal inset, qreal radius)
 {
-    sp.rectanglePlate(P::White, P::Black);
+    sp.rectanglePlate(colour, P::Black);
     const qreal width = sp.wholePlate();
     QPainterPath border;
-    border.addRoundedRect(QRectF(4, 4, width - 8, 92), 8, 8);
+    border.addRoundedRect(QRectF(inset, inset, width - 2 * inset, 100 - 2 * inset), radius, radius);
     sp.stroke(border, 3, P::Black);
     return width;
+}
+
+// A white plate with a black border.
+qreal supplementaryPlate(SignPainter &sp)
+{
+    return linedPlate(sp, P::White, 4, 8);
 }
 
 void timeRangePlate(SignPainter &sp)
@@ -824,15 +831,10 @@ void distanceAheadPlate(SignPainter &sp)
 
 // ---- work zones ---------------------------------------------------------------------
 
-// An orange plate with a black border, for work zones; returns its width in plate units.
+// An orange plate with a black border, for work zones.
 qreal workZonePlate(SignPainter &sp)
 {
-    sp.rectanglePlate(P::Orange, P::Black);
-    const qreal width = sp.wholePlate();
-    QPainterPath border;
-    border.addRoundedRect(QRectF(3.5, 3.5, width - 7, 93), 6, 6);
-    sp.stroke(border, 3, P::Black);
-    return width;
+    return linedPlate(sp, P::Orange, 3.5, 6);
 }
 
 void workAhead(SignPainter &sp)
