@@ -24,6 +24,13 @@ QString withSlash(const QString &folder)
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
+// A path as a trainee reads it: the home folder written as "~".
+QString shownPath(const QString &path)
+{
+    const QString home = QDir::homePath() + u'/';
+    return path.startsWith(home) && home != QStringLiteral("//") ? u'~' + path.mid(home.size() - 1) : path;
+}
+
 } // namespace
 
 QString programFolder()
@@ -67,16 +74,6 @@ QString bankFolder()
         return overriddenFolder();
     return chooseBankFolder(programFolder(), userBankFolder());
 }
-
-namespace {
-
-QString shownPath(const QString &path)
-{
-    const QString home = QDir::homePath() + u'/';
-    return path.startsWith(home) && home != QStringLiteral("//") ? u'~' + path.mid(home.size() - 1) : path;
-}
-
-} // namespace
 
 QString missingBankMessage(const QString &bankFolder, const QString &programFolder,
                            const QString &userFolder)
