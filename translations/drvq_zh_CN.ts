@@ -1028,4 +1028,63 @@
         <translation>当前的 Qt 构建没有 GBK（代码页 936）文本转换器，无法读写题库中的文本</translation>
     </message>
 </context>
+<context>
+    <name>study::StudyRecord</name>
+    <message>
+        <source>The study record %1 cannot be kept: its folder cannot be made or written. Exams and practice go on, but nothing is recorded this time.</source>
+        <translation>学习记录 %1 无法保存：无法建立或写入它所在的文件夹。考试和练习照常进行，但这次不会记录。</translation>
+    </message>
+    <message>
+        <source>The study record %1 was written by a newer version of the program. It is left as it is, and nothing is recorded this time.</source>
+        <translation>学习记录 %1 是由较新版本的程序写入的。它保持原样，这次不会记录。</translation>
+    </message>
+    <message>
+        <source>The study record %1 cannot be written (%2). Exams and practice go on, but nothing is recorded this time.</source>
+        <translation>学习记录 %1 无法写入（%2）。考试和练习照常进行，但这次不会记录。</translation>
+    </message>
+    <message>
+        <source>The study record %1 cannot be opened (%2). Exams and practice go on, but nothing is recorded this time.</source>
+        <translation>学习记录 %1 无法打开（%2）。考试和练习照常进行，但这次不会记录。</translation>
+    </message>
+    <message>
+        <source>it is not a study record</source>
+        <translation>它不是学习记录文件</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a database</source>
+        <translation>它无法作为数据库读取</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>它已损坏</translation>
+    </message>
+    <message>
+        <source>it is a database of another program</source>
+        <translation>它是其他程序的数据库</translation>
+    </message>
+    <message>
+        <source>The study record %1 cannot be used (%2) and cannot be moved aside. It is left as it is, and nothing is recorded this time.</source>
+        <translation>学习记录 %1 无法使用（%2），也无法改名保存。它保持原样，这次不会记录。</translation>
+    </message>
+    <message>
+        <source>The study record %1 could not be used (%2). It was kept as %3, and a new record begins.</source>
+        <translation>学习记录 %1 无法使用（%2）。原文件已保存为 %3，新的学习记录从现在开始。</translation>
+    </message>
+    <message>
+        <source>The study record %1 could not be written (%2). What was recorded before is kept; exams and practice go on.</source>
+        <translation>学习记录 %1 写入失败（%2）。之前记录的内容仍然保留，考试和练习照常进行。</translation>
+    </message>
+    <message>
+        <source>a practice answer</source>
+        <translation>一条练习答题</translation>
+    </message>
+    <message>
+        <source>a handed-in paper</source>
+        <translation>一份交卷的试卷</translation>
+    </message>
+    <message>
+        <source>a favourite</source>
+        <translation>一道收藏题</translation>
+    </message>
+</context>
 </TS>
