@@ -141,9 +141,14 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
         const BankPaths paths = bankPaths(folder);
         DatabasePath = paths.DatabasePath;
         Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
-        Dm->ado_biaozhi->Open();
-        SetReviewMode(false);
-        Frm_Ks_Choose->show();
+        try {
+            Dm->ado_biaozhi->Open();
+            SetReviewMode(false);
+            Frm_Ks_Choose->show();
+        } catch (const BankError &error) {
+            // Both files are there but cannot be read: say what to do besides what is wrong.
+            throw BankError(damagedBankMessage(error.message(), folder, programFolder(), userBankFolder()));
+        }
     } catch (...) {
         // A failed start does not leave the message saying that a paper is being drawn, nor
         // a clock running for a paper that is not there.
