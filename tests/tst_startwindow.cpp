@@ -339,6 +339,32 @@ private slots:
                                                          "重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。")),
                  qPrintable(m_reported[0]));
         QVERIFY(!m_exam->isVisible());
+
+        // Damage that shows only while the paper is drawn (the sign table is still open from
+        // the starts before) gets the same advice: every table's data pages name the wrong table.
+        m_reported.clear();
+        QVERIFY(m_dm->ado_biaozhi->Active());
+        QTemporaryDir pages;
+        examtest::writeBank(examtest::bank(100), pages.path());
+        QFile paged(pages.filePath(QStringLiteral("Dat/drvq.mdb")));
+        QVERIFY(paged.open(QIODevice::ReadWrite));
+        QByteArray bytes = paged.readAll();
+        for (qsizetype page = 4096; page + 8 <= bytes.size(); page += 4096) {
+            // The catalog's pages (its definition is page 2) stay whole, so that the bank opens.
+            if (bytes[page] == 0x01 && bytes[page + 1] == 0x01 && bytes[page + 4] != 0x02)
+                ++bytes[page + 4];
+        }
+        paged.seek(0);
+        paged.write(bytes);
+        paged.close();
+        setProgramFolder(pages.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY2(m_reported[0].endsWith(QStringLiteral("\n\n无法读取 ") + pages.path()
+                                        + QStringLiteral("/Dat/ 中的题库。请把题库的两个文件 drvq.mdb 和 Morvel.mdw "
+                                                         "重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。")),
+                 qPrintable(m_reported[0]));
+        QVERIFY(!m_exam->isVisible());
     }
 };
 
