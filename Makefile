@@ -1,34 +1,47 @@
 # SPDX-FileCopyrightText: 2026 The drvq developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every target first installs what is missing (scripts/setup), then works in build/.
+# Every target first installs what its purpose needs and is missing (scripts/setup), then
+# works in build/. `make run` and `make build` install and build only what running needs:
+# the trainer, the bank tool and the sample bank; the other targets add what they need.
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
+RUN_TARGETS   = drvq drvq-bank sample_bank
+BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench
 
 .PHONY: setup configure build run test bench fuzz clean
 
 setup:
-	@scripts/setup
+	@scripts/setup run
 
-configure: setup
+configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
 
-build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+build: setup
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)
 
 run: build
 	cd $(BUILD) && ./drvq
 
-test: build
+# Everything, tests included, then the whole suite.
+test:
+	@scripts/setup test
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench:
+	@scripts/setup bench
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(BENCH_TARGETS)
 	$(BUILD)/bench/drvq-bench
 	$(BUILD)/bench/drvq-exam-bench
 	$(BUILD)/bench/drvq-review-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
-fuzz: setup
+fuzz:
+	@scripts/setup fuzz
 	@cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDRVQ_FUZZ=ON >/dev/null
 	cmake --build $(BUILD)-fuzz --target fuzz_bank -j $(JOBS)
@@ -44,7 +57,7 @@ clean:
 # The Debian package (CPack) of the trainer with its sample bank and the bank tool, built
 # in a release tree of its own without the tests and benchmarks, and without the network.
 package:
-	@scripts/setup --no-npm
+	@scripts/setup package
 	@cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DDRVQ_BUILD_TESTS=OFF >/dev/null
 	cmake --build $(BUILD)-package -j $(JOBS)
 	mkdir -p $(BUILD)
@@ -62,7 +75,8 @@ lintian: package
 # driver does not see the sanitized program's copies in time. The same flows run in-process,
 # sanitized, in tst_review, tst_scorewindow and tst_examwindow.
 SANITIZE = -fsanitize=address,undefined -fno-omit-frame-pointer
-test-asan: setup
+test-asan:
+	@scripts/setup test
 	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRVQ_HARDEN=OFF \
 	  -DCMAKE_C_FLAGS="$(SANITIZE)" -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null

@@ -61,9 +61,13 @@ QString userBankFolder()
 
 QString chooseBankFolder(const QString &programFolder, const QString &userFolder)
 {
-    if (isInstalledProgramFolder(programFolder) && !userFolder.isEmpty()
-        && QFileInfo::exists(bankPaths(withSlash(userFolder)).DatabasePath))
-        return withSlash(userFolder);
+    // Either file of the trainee's own bank makes it the one meant: a folder holding only one
+    // of them is reported as a bank with a file missing, not passed over for the sample.
+    if (isInstalledProgramFolder(programFolder) && !userFolder.isEmpty()) {
+        const BankPaths own = bankPaths(withSlash(userFolder));
+        if (QFileInfo::exists(own.DatabasePath) || QFileInfo::exists(own.WorkgroupPath))
+            return withSlash(userFolder);
+    }
     return withSlash(programFolder);
 }
 
@@ -115,4 +119,32 @@ QString missingBankMessage(const QString &bankFolder, const QString &programFold
                      .arg(datFolder, ownFolder);
     }
     return missing + QStringLiteral("\n\n") + advice;
+}
+
+QString damagedBankMessage(const QString &damage, const QString &bankFolder, const QString &programFolder,
+                           const QString &userFolder)
+{
+    const QString datFolder = shownPath(withSlash(bankFolder) + QStringLiteral("Dat/"));
+    QString advice;
+    if (!isInstalledProgramFolder(programFolder)) {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "The question bank in %1 cannot be read. Copy both files of the bank, drvq.mdb and "
+                     "Morvel.mdw, into that folder again (\"make build\" builds the sample bank there).")
+                     .arg(datFolder);
+    } else if (withSlash(bankFolder) == withSlash(userFolder)) {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "Your own question bank in %1 cannot be read. Copy both files of your bank, drvq.mdb "
+                     "and Morvel.mdw, into that folder again, or remove the folder %1 to go back to the "
+                     "sample bank that comes with the program.")
+                     .arg(datFolder);
+    } else {
+        advice = QCoreApplication::translate(
+                     "BankFolder",
+                     "The sample question bank in %1 cannot be read. Reinstall the package to put both of "
+                     "its files, drvq.mdb and Morvel.mdw, in place again.")
+                     .arg(datFolder);
+    }
+    return damage + QStringLiteral("\n\n") + advice;
 }

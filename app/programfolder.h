@@ -29,5 +29,11 @@ void setProgramFolder(const QString &folder);
 [[nodiscard]] QString missingBankMessage(const QString &bankFolder, const QString &programFolder,
                                          const QString &userFolder);
 
+// What a trainee reads when the bank in bankFolder is there but cannot be read: the damage
+// found, then what to do about it (copy both files again; for one's own bank, removing its
+// folder brings back the sample).
+[[nodiscard]] QString damagedBankMessage(const QString &damage, const QString &bankFolder,
+                                         const QString &programFolder, const QString &userFolder);
+
 // The bank file of the last exam start; empty until the first start.
 extern QString DatabasePath;

@@ -8,6 +8,7 @@
 #include "tfrm_ks_choose.h"
 #include "tfrm_ping.h"
 
+#include "exceptionreporter.h"
 #include "modalshow.h"
 #include "searchanimation.h"
 #include "tdxbutton.h"
@@ -141,7 +142,26 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
         const BankPaths paths = bankPaths(folder);
         DatabasePath = paths.DatabasePath;
         Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
-        Dm->ado_biaozhi->Open();
+        // Both files are there; one that cannot be read gets what to do besides what is wrong,
+        // whether it shows here or while the exam window draws the paper.
+        const auto advise = [folder](const QString &damage) {
+            return damagedBankMessage(damage, folder, programFolder(), userBankFolder());
+        };
+        const ExceptionAdvice advice([advise](std::exception_ptr error, const QString &message) {
+            try {
+                std::rethrow_exception(error);
+            } catch (const BankError &) {
+                return advise(message);
+            } catch (...) {
+                return message;
+            }
+        });
+        try {
+            Dm->ADOConnection1->Open();
+            Dm->ado_biaozhi->Open();
+        } catch (const BankError &error) {
+            throw BankError(advise(error.message()));
+        }
         SetReviewMode(false);
         Frm_Ks_Choose->show();
     } catch (...) {

@@ -9,11 +9,14 @@
 #include "findbyname.h"
 
 #include "blanks.h"
+#include "connectionstring.h"
 #include "knowledgequery.h"
 #include "tdm.h"
 #include "textscramble.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSet>
 
@@ -42,12 +45,16 @@ void checkEnoughQuestions()
     for (query.First(); !query.Eof() && ids.size() < ExamLength; query.Next())
         ids.insert(query.FieldByName(QStringLiteral("tid")).AsInteger());
     if (ids.size() < ExamLength) {
+        // The folder the bank was read from, so that the trainee knows which bank to replace.
+        const QString bank = ConnectionString(Dm->ADOConnection1->ConnectionString).value(QStringLiteral("Data Source"));
+        const QString folder = QDir::toNativeSeparators(QFileInfo(bank).absolutePath());
         throw std::runtime_error(
             QCoreApplication::translate("DrawExamPaper",
-                                        "The question bank holds only %1 different questions, too few for a "
+                                        "The question bank in %3 holds only %1 different questions, too few for a "
                                         "paper of %2. Use a bank with at least %2 questions.")
                 .arg(ids.size())
                 .arg(ExamLength)
+                .arg(folder)
                 .toStdString());
     }
 }

@@ -21,9 +21,20 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/doc/drvq/copyright
+    share/doc/drvq/guide.md
     share/lintian/overrides/drvq)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+# Every picture the guide shows is installed beside it.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../docs/guide.md guide)
+string(REGEX MATCHALL "\\(screenshots/[^)]*\\.png\\)" pictures "${guide}")
+if(NOT pictures)
+    message(FATAL_ERROR "the guide links no screenshots")
+endif()
+foreach(picture IN LISTS pictures)
+    string(REGEX REPLACE "^\\((.*)\\)$" "\\1" picture "${picture}")
+    list(APPEND expected share/doc/drvq/${picture})
 endforeach()
 foreach(path IN LISTS expected)
     if(NOT EXISTS ${prefix}/${path})
@@ -60,6 +71,13 @@ file(CREATE_LINK ${prefix}/bin/drvq ${STAGE}/linked-drvq SYMBOLIC)
 execute_process(COMMAND timeout 3 ${STAGE}/linked-drvq RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
 if(NOT result EQUAL 124)
     message(FATAL_ERROR "the launcher ended with ${result} instead of running the program: ${err}")
+endif()
+# Without a display the program names itself as the launcher was called.
+execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${STAGE}/linked-drvq
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+string(FIND "${err}" "xvfb-run ${STAGE}/linked-drvq " at)
+if(NOT result EQUAL 1 OR at LESS 0)
+    message(FATAL_ERROR "without a display the launcher gave ${result}, and not the hint naming it: ${err}")
 endif()
 
 file(READ ${prefix}/share/applications/${APP_ID}.desktop entry)

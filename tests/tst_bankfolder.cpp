@@ -3,6 +3,9 @@
 // Where the trainer looks for its bank: an installed trainer prefers the trainee's own bank
 // in the XDG data folder; a trainer in a build or program folder reads Dat/ beside itself.
 #include "programfolder.h"
+#include "translations.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +34,7 @@ private slots:
         QTest::addColumn<bool>("expectUser");
 
         QTest::newRow("installed, own bank") << "usr/lib/drvq" << true << true << true;
+        QTest::newRow("installed, own workgroup file only") << "usr/lib/drvq" << true << false << true;
         QTest::newRow("installed, no own bank") << "usr/lib/drvq" << true << false << false;
         QTest::newRow("lib/drvq without the launcher") << "usr/lib/drvq" << false << true << false;
         QTest::newRow("build folder, own bank") << "src/build" << false << true << false;
@@ -53,6 +57,9 @@ private slots:
             touch(QDir::cleanPath(programFolder + QStringLiteral("../../bin/drvq")), true);
         if (userBank)
             touch(userFolder + QStringLiteral("Dat/drvq.mdb"));
+        // Half of a bank of one's own is still the bank meant, reported with the file missing.
+        if (QByteArray(QTest::currentDataTag()).contains("workgroup file only"))
+            touch(userFolder + QStringLiteral("Dat/Morvel.mdw"));
 
         QCOMPARE(chooseBankFolder(programFolder, userFolder), expectUser ? userFolder : programFolder);
     }
@@ -76,6 +83,9 @@ private slots:
         QTest::newRow("installed, own bank half there") << true << true << "Morvel.mdw"
                                                         << QStringList{"~/.local/share/drvq/Dat/Morvel.mdw",
                                                                        "Remove the folder"};
+        QTest::newRow("installed, own bank without drvq.mdb") << true << true << "drvq.mdb"
+                                                              << QStringList{"~/.local/share/drvq/Dat/drvq.mdb",
+                                                                             "Remove the folder"};
     }
 
     void missingBankMessageNamesTheFileAndTheWayOut()
@@ -107,6 +117,44 @@ private slots:
 
         touch(bankFolder + QStringLiteral("Dat/") + missingFile);
         QCOMPARE(missingBankMessage(bankFolder, programFolder, userFolder), QString());
+    }
+
+    // A bank that is there but cannot be read: the damage, then what to do, as the trainee
+    // reads it (in Chinese), for each place the bank may have come from.
+    void damagedBankMessageSaysWhatToDo_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("ownBank");
+        QTest::addColumn<QString>("advice");
+
+        QTest::newRow("build folder") << false << false
+                                      << "无法读取 ~/src/build/Dat/ 中的题库。请把题库的两个文件 drvq.mdb 和 Morvel.mdw "
+                                         "重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。";
+        QTest::newRow("own bank") << true << true
+                                  << "无法读取 ~/.local/share/drvq/Dat/ 中的自备题库。请把自备题库的两个文件 drvq.mdb 和 "
+                                     "Morvel.mdw 重新复制到这个文件夹；或者删除文件夹 ~/.local/share/drvq/Dat/，改回使用"
+                                     "程序自带的示例题库。";
+        QTest::newRow("installed sample") << true << false
+                                          << "无法读取 ~/usr/lib/drvq/Dat/ 中的示例题库。请重新安装软件包，把它的两个文件 "
+                                             "drvq.mdb 和 Morvel.mdw 重新放回原处。";
+    }
+
+    void damagedBankMessageSaysWhatToDo()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, ownBank);
+        QFETCH(QString, advice);
+        QVERIFY(installTranslations(*QCoreApplication::instance(), QLocale(QLocale::Chinese, QLocale::China)));
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+        const QString programFolder = home.filePath(installed ? QStringLiteral("usr/lib/drvq") : QStringLiteral("src/build")) + u'/';
+        const QString userFolder = home.filePath(QStringLiteral(".local/share/drvq")) + u'/';
+        if (installed)
+            touch(QDir::cleanPath(programFolder + QStringLiteral("../../bin/drvq")), true);
+        const QString damage = QStringLiteral("drvq.mdb：表 choose 的第 7 页已损坏");
+        QCOMPARE(damagedBankMessage(damage, ownBank ? userFolder : programFolder, programFolder, userFolder),
+                 damage + QStringLiteral("\n\n") + advice);
     }
 
     void userFolderIsInTheXdgDataFolder()

@@ -401,6 +401,56 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Dat"))));
     }
 
+    // Messages that show a bank maintainer the way, as a Chinese user reads them.
+    void toolMessagesSayWhereItLookedAndWhatToDo_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("a source file missing") << "no tzhishidian.txt" << 1
+                                               << QStringList{"tzhishidian.txt: 在文件夹 SRC 中找不到这个文件"};
+        QTest::newRow("a picture missing") << "no pictures" << 1
+                                           << QStringList{"找不到图片文件“signs/", "已查找：SRC/signs", "--pictures"};
+        QTest::newRow("check on a source folder") << "check sources" << 1
+                                                  << QStringList{"错误：SRC 是题库源文件夹", "“drvq-bank build SRC 题库文件夹”"};
+        QTest::newRow("an unknown command") << "unknown command" << 2
+                                            << QStringList{"drvq-bank：未知命令“frobnicate”\n用法：drvq-bank build"};
+        QTest::newRow("dump") << "dump" << 0 << QStringList{"道题目、218 个知识点、114 张标志图片写入 OUT"};
+    }
+
+    void toolMessagesSayWhereItLookedAndWhatToDo()
+    {
+        QFETCH(QString, situation);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("src"));
+        QVERIFY(QDir().mkpath(source));
+        for (const char *name : {"choose.txt", "tzhishidian.txt", "biaozhi.txt"}) {
+            if (situation == u"no tzhishidian.txt" && qstrcmp(name, "tzhishidian.txt") == 0)
+                continue;
+            QVERIFY(QFile::copy(QStringLiteral(DRVQ_SOURCE_DIR "/data/") + QLatin1String(name),
+                                source + u'/' + QLatin1String(name)));
+        }
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QStringList arguments;
+        if (situation == u"check sources")
+            arguments = {QStringLiteral("check"), source};
+        else if (situation == u"unknown command")
+            arguments = {QStringLiteral("frobnicate"), source};
+        else if (situation == u"dump")
+            arguments = {QStringLiteral("dump"), QStringLiteral(DRVQ_BUILD_DIR "/Dat"), out};
+        else
+            arguments = {QStringLiteral("build"), source, out};
+        const ToolRun run = runTool(arguments, QStringLiteral("zh_CN.UTF-8"));
+        QCOMPARE(run.exitCode, exitCode);
+        const QString output = QString::fromUtf8(run.out + run.err);
+        for (QString part : expected) {
+            part.replace(QStringLiteral("SRC"), source).replace(QStringLiteral("OUT"), out);
+            QVERIFY2(output.contains(part), qPrintable(output));
+        }
+    }
+
     // Every text the sample bank stores reads the same under the strict rule for compressed
     // text (each 00 byte a mode switch) as under the lenient one.
     void sampleBankTextsReadAlikeUnderTheStrictRule()

@@ -16,6 +16,7 @@
 #include "tapplication.h"
 #include "tanimate.h"
 #include "tx_printmessage.h"
+#include "translations.h"
 
 #include "jet4writer.h"
 
@@ -305,6 +306,65 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!again);
         m_start->hide();
+    }
+
+    // Last, since the catalogue stays installed: a bank too small for a paper names the folder
+    // it was read from, and a damaged one says what to do, as the trainee reads them.
+    void failedStartsNameTheBankFolderAndTheWayOut()
+    {
+        QVERIFY(installTranslations(*QCoreApplication::instance(), QLocale(QLocale::Chinese, QLocale::China)));
+        QTemporaryDir small;
+        examtest::writeBank(examtest::bank(99), small.path());
+        setProgramFolder(small.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QCOMPARE(m_reported[0], small.path() + QStringLiteral("/Dat 中的题库只有 99 道不同的题，不够抽出一份 100 道题的试卷。"
+                                                              "请换用至少有 100 道题的题库。"));
+
+        m_reported.clear();
+        QTemporaryDir damaged;
+        examtest::writeBank(examtest::bank(100), damaged.path());
+        // A bank written with another database password cannot be opened.
+        jet4::Database other = BankBuilder::bankDatabase(examtest::bank(100), BankBuilder::now());
+        other.password = QStringLiteral("另一个口令");
+        QFile bank(damaged.filePath(QStringLiteral("Dat/drvq.mdb")));
+        QVERIFY(bank.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        bank.write(jet4::writeDatabase(other));
+        bank.close();
+        setProgramFolder(damaged.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY2(m_reported[0].endsWith(QStringLiteral("\n\n无法读取 ") + damaged.path()
+                                        + QStringLiteral("/Dat/ 中的题库。请把题库的两个文件 drvq.mdb 和 Morvel.mdw "
+                                                         "重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。")),
+                 qPrintable(m_reported[0]));
+        QVERIFY(!m_exam->isVisible());
+
+        // Damage that shows only while the paper is drawn (the sign table is still open from
+        // the starts before) gets the same advice: every table's data pages name the wrong table.
+        m_reported.clear();
+        QVERIFY(m_dm->ado_biaozhi->Active());
+        QTemporaryDir pages;
+        examtest::writeBank(examtest::bank(100), pages.path());
+        QFile paged(pages.filePath(QStringLiteral("Dat/drvq.mdb")));
+        QVERIFY(paged.open(QIODevice::ReadWrite));
+        QByteArray bytes = paged.readAll();
+        for (qsizetype page = 4096; page + 8 <= bytes.size(); page += 4096) {
+            // The catalog's pages (its definition is page 2) stay whole, so that the bank opens.
+            if (bytes[page] == 0x01 && bytes[page + 1] == 0x01 && bytes[page + 4] != 0x02)
+                ++bytes[page + 4];
+        }
+        paged.seek(0);
+        paged.write(bytes);
+        paged.close();
+        setProgramFolder(pages.path());
+        clickStart();
+        QCOMPARE(m_reported.size(), 1);
+        QVERIFY2(m_reported[0].endsWith(QStringLiteral("\n\n无法读取 ") + pages.path()
+                                        + QStringLiteral("/Dat/ 中的题库。请把题库的两个文件 drvq.mdb 和 Morvel.mdw "
+                                                         "重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。")),
+                 qPrintable(m_reported[0]));
+        QVERIFY(!m_exam->isVisible());
     }
 };
 

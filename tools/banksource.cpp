@@ -35,6 +35,10 @@ constexpr int kCodeWidth = 10;
 QString readText(const QString &path, const QString &shownName)
 {
     QFile file(path);
+    // A missing file names the folder it was looked for in: the wrong folder is the usual cause.
+    if (!file.exists())
+        throw SourceError(shownName, 0, QCoreApplication::translate("BankSource", "not found in the folder %1")
+                                            .arg(QDir::toNativeSeparators(QFileInfo(path).path())));
     if (!file.open(QIODevice::ReadOnly))
         throw SourceError(shownName, 0, QCoreApplication::translate("BankSource", "cannot be read: %1")
                                             .arg(file.errorString()));
@@ -157,8 +161,16 @@ QByteArray readPicture(const QString &path, const QString &folder, const QString
         if (file.open(QIODevice::ReadOnly))
             return file.readAll();
     }
-    throw SourceError(kSignFile, line, QCoreApplication::translate("BankSource", "picture file \"%1\" not found")
-                                           .arg(path));
+    QStringList looked;
+    for (const QString &candidate : std::as_const(candidates)) {
+        const QString where = QDir::toNativeSeparators(QFileInfo(candidate).path());
+        if (!looked.contains(where))
+            looked << where;
+    }
+    throw SourceError(kSignFile, line,
+                      QCoreApplication::translate("BankSource", "picture file \"%1\" not found; looked in %2 "
+                                                                "(--pictures DIR adds a folder to look in)")
+                          .arg(path, looked.join(QStringLiteral(", "))));
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -184,6 +196,11 @@ QString pictureFileName(const QString &bankName, int index, QSet<QString> &taken
 }
 
 } // namespace
+
+bool BankSource::isSourceFolder(const QString &folder)
+{
+    return QFileInfo(QDir(folder).filePath(kChooseFile)).isFile();
+}
 
 QString BankSource::joinCodes(const QString &sourceCodes)
 {

@@ -21,6 +21,8 @@ public:
 
     // Knowledge codes as the bank holds them (blanks between codes dropped) and as the
     // source shows them (one blank between 5-character codes).
+    // Whether folder holds bank sources (its choose.txt), rather than a bank.
+    [[nodiscard]] static bool isSourceFolder(const QString &folder);
     [[nodiscard]] static QString joinCodes(const QString &sourceCodes);
     [[nodiscard]] static QString splitCodes(const QString &bankCodes);
 };

@@ -9,9 +9,12 @@
 #include "sourceerror.h"
 
 #include "bankerror.h"
+#include "connectionstring.h"
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTextStream>
@@ -97,6 +100,15 @@ int check(const QStringList &args)
     const QString &dat = args[0];
     QStringList problems;
     QString summary;
+    // A folder of sources is a common mix-up: say what it is and how to make a bank of it.
+    if (BankSource::isSourceFolder(dat) && !QFileInfo::exists(QDir(dat).filePath(DatabaseFileName))) {
+        out() << DrvqBank::tr("error: %1 is a source folder (choose.txt, tzhishidian.txt, biaozhi.txt), not a "
+                              "bank; \"drvq-bank build %1 DAT\" makes a bank of it in DAT")
+                     .arg(dat)
+              << "\n";
+        out() << DrvqBank::tr("%1: %2; 1 problem").arg(dat, DrvqBank::tr("the trainer cannot use this bank")) << "\n";
+        return 1;
+    }
     try {
         problems = BankReader::missingSchema(dat);
         if (problems.isEmpty()) {
@@ -132,7 +144,9 @@ int dump(const QStringList &args)
         return usage();
     const BankContent content = BankReader::read(args[0]);
     BankSource::write(content, args[1]);
-    out() << DrvqBank::tr("drvq-bank: %1 questions written to %2").arg(content.questions.size()).arg(args[1]) << "\n";
+    out() << DrvqBank::tr("drvq-bank: %1 questions, %2 knowledge points, %3 sign pictures written to %4")
+                 .arg(content.questions.size()).arg(content.knowledge.size()).arg(content.signs.size())
+                 .arg(args[1]) << "\n";
     return 0;
 }
 
@@ -162,6 +176,7 @@ int main(int argc, char *argv[])
             return check(args);
         if (command == u"dump")
             return dump(args);
+        err() << DrvqBank::tr("drvq-bank: unknown command \"%1\"").arg(command) << "\n";
         return usage();
     } catch (const SourceError &e) {
         err() << "drvq-bank: " << e.message() << "\n";

@@ -81,6 +81,18 @@
         <source>The program comes with a sample bank in %1: reinstall the package to put it back. A bank of your own goes in %2, both files drvq.mdb and Morvel.mdw (&quot;drvq-bank build SOURCES %2&quot; writes them).</source>
         <translation>程序自带的示例题库位于 %1，重新安装软件包即可恢复。也可以使用自己的题库：把 drvq.mdb 和 Morvel.mdw 两个文件放进 %2（“drvq-bank build 源文件夹 %2”会生成这两个文件）。</translation>
     </message>
+    <message>
+        <source>The question bank in %1 cannot be read. Copy both files of the bank, drvq.mdb and Morvel.mdw, into that folder again (&quot;make build&quot; builds the sample bank there).</source>
+        <translation>无法读取 %1 中的题库。请把题库的两个文件 drvq.mdb 和 Morvel.mdw 重新复制到这个文件夹（运行“make build”会在那里生成示例题库）。</translation>
+    </message>
+    <message>
+        <source>Your own question bank in %1 cannot be read. Copy both files of your bank, drvq.mdb and Morvel.mdw, into that folder again, or remove the folder %1 to go back to the sample bank that comes with the program.</source>
+        <translation>无法读取 %1 中的自备题库。请把自备题库的两个文件 drvq.mdb 和 Morvel.mdw 重新复制到这个文件夹；或者删除文件夹 %1，改回使用程序自带的示例题库。</translation>
+    </message>
+    <message>
+        <source>The sample question bank in %1 cannot be read. Reinstall the package to put both of its files, drvq.mdb and Morvel.mdw, in place again.</source>
+        <translation>无法读取 %1 中的示例题库。请重新安装软件包，把它的两个文件 drvq.mdb 和 Morvel.mdw 重新放回原处。</translation>
+    </message>
 </context>
 <context>
     <name>BankSchema</name>
@@ -128,10 +140,6 @@
         <translation>%1 无法存为加扰文本</translation>
     </message>
     <message>
-        <source>picture file &quot;%1&quot; not found</source>
-        <translation>找不到图片文件“%1”</translation>
-    </message>
-    <message>
         <source>cannot be written: %1</source>
         <translation>无法写入：%1</translation>
     </message>
@@ -171,12 +179,20 @@
         <source>no such folder; give the folder that holds choose.txt, tzhishidian.txt and biaozhi.txt</source>
         <translation>文件夹不存在；请指定存放 choose.txt、tzhishidian.txt 和 biaozhi.txt 的文件夹</translation>
     </message>
+    <message>
+        <source>not found in the folder %1</source>
+        <translation>在文件夹 %1 中找不到这个文件</translation>
+    </message>
+    <message>
+        <source>picture file &quot;%1&quot; not found; looked in %2 (--pictures DIR adds a folder to look in)</source>
+        <translation>找不到图片文件“%1”；已查找：%2（用 --pictures 文件夹 可以再指定一个查找图片的文件夹）</translation>
+    </message>
 </context>
 <context>
     <name>DrawExamPaper</name>
     <message>
-        <source>The question bank holds only %1 different questions, too few for a paper of %2. Use a bank with at least %2 questions.</source>
-        <translation>题库中只有 %1 道不同的题，不够抽出一份 %2 道题的试卷。请换用至少有 %2 道题的题库。</translation>
+        <source>The question bank in %3 holds only %1 different questions, too few for a paper of %2. Use a bank with at least %2 questions.</source>
+        <translation>%3 中的题库只有 %1 道不同的题，不够抽出一份 %2 道题的试卷。请换用至少有 %2 道题的题库。</translation>
     </message>
 </context>
 <context>
@@ -238,8 +254,12 @@
         <translation>%1：%2；共 %3 个问题</translation>
     </message>
     <message>
-        <source>drvq-bank: %1 questions written to %2</source>
-        <translation>drvq-bank：已将 %1 道题目写入 %2</translation>
+        <source>error: %1 is a source folder (choose.txt, tzhishidian.txt, biaozhi.txt), not a bank; &quot;drvq-bank build %1 DAT&quot; makes a bank of it in DAT</source>
+        <translation>错误：%1 是题库源文件夹（choose.txt、tzhishidian.txt、biaozhi.txt），不是题库；“drvq-bank build %1 题库文件夹”会用它在题库文件夹中生成题库</translation>
+    </message>
+    <message>
+        <source>drvq-bank: unknown command &quot;%1&quot;</source>
+        <translation>drvq-bank：未知命令“%1”</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exceptionreporter.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -23,7 +25,20 @@ ExceptionReporter &currentReporter()
     return reporter;
 }
 
+ExceptionAdvice::Advice &currentAdvice()
+{
+    static ExceptionAdvice::Advice advice;
+    return advice;
+}
+
 } // namespace
+
+ExceptionAdvice::ExceptionAdvice(Advice advice) : m_previous(std::exchange(currentAdvice(), std::move(advice))) {}
+
+ExceptionAdvice::~ExceptionAdvice()
+{
+    currentAdvice() = std::move(m_previous);
+}
 
 void setExceptionReporter(ExceptionReporter reporter)
 {
@@ -43,5 +58,6 @@ QString exceptionMessage(std::exception_ptr error)
 
 void reportException(std::exception_ptr error)
 {
-    currentReporter()(exceptionMessage(error));
+    const QString message = exceptionMessage(error);
+    currentReporter()(currentAdvice() ? currentAdvice()(error, message) : message);
 }
