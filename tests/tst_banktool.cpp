@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -473,6 +475,39 @@ private slots:
         }
         QVERIFY(texts > 1000);
         QVERIFY2(disagreements.isEmpty(), qPrintable(disagreements.join(u'\n')));
+    }
+
+    // The sources grow by appended blocks from several hands; the check does not see a
+    // question written twice, a knowledge code defined twice, a true/false question with
+    // other labels or a choice repeated inside one question, so these are looked for here.
+    void sampleBankAsksEachQuestionOnceAndLabelsItsChoices()
+    {
+        const BankContent content = BankSource::read(QStringLiteral(DRVQ_SOURCE_DIR "/data"), {QStringLiteral(DRVQ_BUILD_DIR "/signs")});
+        QStringList faults;
+        QHash<QString, qint32> asked;
+        for (const Question &q : content.questions) {
+            // Picture questions share a wording such as "这个标志是何含义？" and differ by picture.
+            const QString question = q.Timu + u'|' + q.biaozhi;
+            if (asked.contains(question))
+                faults << QStringLiteral("tid %1 asks what tid %2 asks").arg(q.tid).arg(asked.value(question));
+            asked.insert(question, q.tid);
+            if (q.ANSWER_C.isEmpty()) {
+                if (q.ANSWER_A != u"正确" || q.ANSWER_B != u"错误")
+                    faults << QStringLiteral("tid %1: a two-choice question is labelled other than 正确/错误").arg(q.tid);
+            } else if (q.ANSWER_A == q.ANSWER_B || q.ANSWER_A == q.ANSWER_C || q.ANSWER_B == q.ANSWER_C) {
+                faults << QStringLiteral("tid %1 offers the same choice twice").arg(q.tid);
+            }
+        }
+        QSet<QString> codes;
+        for (const KnowledgePoint &point : content.knowledge) {
+            if (codes.contains(point.recno))
+                faults << QStringLiteral("knowledge code %1 is defined twice").arg(point.recno);
+            codes.insert(point.recno);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        // A lost block of records shows as a bank far smaller than the sources have held.
+        QVERIFY(content.questions.size() >= 1000);
+        QVERIFY(content.knowledge.size() >= 200);
     }
 };
 
