@@ -379,8 +379,12 @@ void TestSigns::signsHaveTheColoursOfTheirClass_data()
             kind = QStringLiteral("mandatory");
         else if (e.id.startsWith(u"zs_"))
             kind = QStringLiteral("indication");
-        else if (e.id == u"zl_gaosugongluqidian" || e.id == u"zl_fuwuquyugao")
+        else if (e.id == u"zl_gaosugongluqidian" || e.id == u"zl_fuwuquyugao" || e.id.startsWith(u"zl_gs_"))
             kind = QStringLiteral("guide");
+        else if (e.id == u"zl_bh_guodao")
+            kind = QStringLiteral("national route");
+        else if (e.id == u"zl_bh_shengdao")
+            kind = QStringLiteral("provincial route");
         else
             kind = QStringLiteral("indication");
         QTest::newRow(qPrintable(e.id.toString())) << e.id.toString() << kind;
@@ -437,6 +441,12 @@ void TestSigns::signsHaveTheColoursOfTheirClass()
         QVERIFY2(share(image, Tone::White) > 0.4, "white plate");
         QVERIFY2(share(image, Tone::Red) > 0.08, "the speed-limit ring");
         QCOMPARE(toneAt(image, 0.5, 0.09), Tone::Red);
+    } else if (kind == u"national route" || kind == u"provincial route") {
+        // National routes are white on red, provincial ones black on yellow.
+        const bool national = kind == u"national route";
+        QVERIFY2(share(image, national ? Tone::Red : Tone::Yellow) > 0.4, "plate colour");
+        QVERIFY2(share(image, national ? Tone::White : Tone::Black) > 0.15, "number colour");
+        QVERIFY2(share(image, national ? Tone::Yellow : Tone::Red) < 0.01, "one plate colour only");
     } else {
         QVERIFY(share(image, Tone::Green) > 0.35);
         QCOMPARE(tonesFromTheLeft(image, 4), (QList<Tone>{Tone::White, Tone::Green, Tone::White, Tone::Green}));

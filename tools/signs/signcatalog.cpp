@@ -4,6 +4,7 @@
 
 #include "signerror.h"
 #include "signpainter.h"
+#include "guidesigns.h"
 #include "roadpictures.h"
 
 #include <QCoreApplication>
@@ -955,12 +956,14 @@ const std::array Entries{
     SignEntry{u"sg_chedaoshubianshao", u"车道数变少", laneEnds, Guide},
 };
 
-// The road signs above, then the pictures of markings, signal lights, police signals and
-// dashboard lamps, in one list.
+// The road signs above and the guide signs, then the pictures of markings, signal lights,
+// police signals and dashboard lamps, in one list.
 const std::vector<SignEntry> &allEntries()
 {
     static const std::vector<SignEntry> all = [] {
         std::vector<SignEntry> list(Entries.begin(), Entries.end());
+        const std::span<const SignEntry> guide = guideSignEntries();
+        list.insert(list.end(), guide.begin(), guide.end());
         const std::span<const SignEntry> more = roadPictureEntries();
         list.insert(list.end(), more.begin(), more.end());
         return list;
