@@ -8,6 +8,7 @@
 #include "tfrm_ks_choose.h"
 #include "tfrm_ping.h"
 
+#include "bevelpanel.h"
 #include "exceptionreporter.h"
 #include "modalshow.h"
 #include "searchanimation.h"
@@ -76,7 +77,7 @@ void applyStartButtonLook(TdxButton &button)
 
 TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     : Tfrm_qixNeoForm(parent)
-    , Panel1(new QFrame(PanelBkGnd))
+    , Panel1(new BevelPanel(PanelBkGnd))
     , Label6(new TKvLabel(QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"), Panel1))
     , Label4(link(Panel1, "Label4", WebAddress, 92))
     , Label5(link(Panel1, "Label5", MailAddress, 122))
@@ -88,7 +89,6 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     setDesignedPanelSize(QSize(PanelWidth, PanelHeight), false);
 
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Panel1->setGeometry(0, 0, PanelWidth, PanelHeight);
 
     Label6->setObjectName(QStringLiteral("Label6"));
@@ -96,6 +96,8 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     setFontColor(Label6, TitleColor);
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setGeometry(2, 32, 373, 28);
+    // The label reaches over the panel's inner bevel; it lets the bevel show through.
+    static_cast<TKvLabel *>(Label6)->setTransparent(true);
 
     Label4->installEventFilter(this);
     Label5->installEventFilter(this);

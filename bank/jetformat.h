@@ -115,8 +115,9 @@ inline constexpr std::uint32_t kCatalogDefinitionPage = 2;
 // Database definition page (page 0):
 //   0x00        page type 0x00
 //   0x04..0x13  the signature: "Standard Jet DB" and a zero byte for a database
-//               ("Standard ACE DB" for later engines), "Jet System DB" padded with zero
-//               bytes for a workgroup (system database) file, Jet 3 and Jet 4 alike
+//               ("Standard ACE DB" for later engines), "Jet System DB" for a workgroup
+//               (system database) file, Jet 3 and Jet 4 alike; Access pads it with two
+//               blanks and a zero byte ("Jet System DB  \0"), our writer with zero bytes
 //   0x14        engine version: 0x00 Jet 3, 0x01 Jet 4, 0x02 and up ACE
 //   0x18..0x97  128 bytes masked with the RC4 key stream of the key C7 DA 39 6B
 //               (Jet 4; Jet 3 masks 126 bytes and keeps the password elsewhere)

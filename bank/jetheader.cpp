@@ -30,15 +30,28 @@ std::array<std::uint8_t, 4> dateMask(double creationDate)
             std::uint8_t(bits >> 24)};
 }
 
+// Whether the 16-byte signature field holds `name` padded to its end. Access pads "Jet System
+// DB" with two blanks and a zero byte, Jet and our writer pad with zero bytes; any mix of blanks
+// and zeros is taken, anything else after the name is not a Jet signature.
+bool signatureIs(QByteArrayView field, QByteArrayView name)
+{
+    if (!field.startsWith(name))
+        return false;
+    for (const char c : field.sliced(name.size()))
+        if (c != ' ' && c != '\0')
+            return false;
+    return true;
+}
+
 Version versionOf(QByteArrayView page0, const QString &fileName, FileKind &kind)
 {
     if (page0.size() < kMaskedOffset + kJet4MaskedLength)
         throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (only %2 bytes)")
                             .arg(fileName).arg(page0.size()));
     const auto signature = page0.sliced(kSignatureOffset, kSignatureLength);
-    const bool jet = signature == QByteArrayView(signatureBytes(FileKind::Database));
-    const bool ace = signature == QByteArrayView(kAceSignature, kSignatureLength);
-    const bool system = signature == QByteArrayView(signatureBytes(FileKind::Workgroup));
+    const bool jet = signatureIs(signature, kDatabaseSignature);
+    const bool ace = signatureIs(signature, kAceSignature);
+    const bool system = signatureIs(signature, kWorkgroupSignature);
     if (std::uint8_t(page0[0]) != kDefinitionPageType || (!jet && !ace && !system))
         throw BankError(QCoreApplication::translate("JetHeader", "%1: not a Jet database (no \"Standard Jet DB\" or "
                                                                  "\"Jet System DB\" "

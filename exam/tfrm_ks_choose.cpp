@@ -162,7 +162,8 @@ void TFrm_Ks_Choose::buildPages()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 36, 412, 139);
     PageControl1->setFont(songFont(12));
-    static const char *const captions[] = {"（1-21）", "（21-40）", "（41-60）", "（61-80）", "（81-100）"};
+    // Each tab names the first and last question of its page.
+    static const char *const captions[] = {"（1-20）", "（21-40）", "（41-60）", "（61-80）", "（81-100）"};
     for (int page = 0; page < 5; ++page) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));

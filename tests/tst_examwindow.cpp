@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -106,9 +107,16 @@ private slots:
         QCOMPARE(m_window->size(), QSize(654, 490));
         QCOMPARE(m_window->PanelBkGnd->geometry(), QRect(10, 50, 634, 430));
         QCOMPARE(m_window->PageControl1->count(), 5);
-        const QStringList captions{"（1-21）", "（21-40）", "（41-60）", "（61-80）", "（81-100）"};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(m_window->PageControl1->tabText(i), captions[i]);
+        // Each tab names the first and last question its page holds, so no question
+        // appears to be on two pages.
+        for (int i = 0; i < 5; ++i) {
+            const QRegularExpressionMatch range =
+                QRegularExpression(QStringLiteral("^（(\\d+)-(\\d+)）$")).match(m_window->PageControl1->tabText(i));
+            QVERIFY2(range.hasMatch(), qPrintable(m_window->PageControl1->tabText(i)));
+            QCOMPARE(numberButton(range.captured(1).toInt())->parentWidget(), m_window->TabSheet[i]);
+            QCOMPARE(numberButton(range.captured(2).toInt())->parentWidget(), m_window->TabSheet[i]);
+            QCOMPARE(range.captured(2).toInt() - range.captured(1).toInt() + 1, 20);
+        }
         // Each page holds its twenty numbers, each answer box right under its button.
         for (int n = 1; n <= ExamLength; ++n) {
             QWidget *page = m_window->TabSheet[(n - 1) / 20];

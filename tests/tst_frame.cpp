@@ -337,6 +337,33 @@ private slots:
         QCOMPARE(window.geometry(), floor);
     }
 
+    // Within the top five rows a press resizes the window by its top edge wherever it
+    // lands: over the icon as over the middle of the bar.
+    void aPressInTheTopBandResizesOverTheIconToo_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::newRow("over the icon") << QPoint(10, 4);
+        QTest::newRow("middle of the bar") << QPoint(100, 4);
+    }
+
+    void aPressInTheTopBandResizesOverTheIconToo()
+    {
+        QFETCH(QPoint, press);
+        FramedWindow window(ExamPanel, TFormBorderStyle::bsSizeable);
+        window.move(100, 120);
+        showAndWait(window);
+        const QRect start = window.geometry();
+        QWidget *under = window.childAt(press);
+        QVERIFY(under);
+        const QPoint local = under->mapFrom(&window, press);
+        QTest::mousePress(under, Qt::LeftButton, {}, local);
+        QVERIFY(!window.isDragging());
+        QTest::mouseMove(under, local - QPoint(0, 30));
+        QTest::mouseRelease(under, Qt::LeftButton, {}, local - QPoint(0, 30));
+        QCOMPARE(window.geometry(), start.adjusted(0, -30, 0, 0));
+        QVERIFY(window.isVisible());
+    }
+
     void aWindowThatIsNotSizeableIgnoresItsEdges()
     {
         FramedWindow window(StartPanel, TFormBorderStyle::bsSingle);
@@ -353,9 +380,9 @@ private slots:
     {
         FramedWindow first(ExamPanel, TFormBorderStyle::bsSizeable);
         FramedWindow second(StartPanel, TFormBorderStyle::bsSingle);
-        // Before its first activation the bar shows the inactive set, never an empty bar.
-        QCOMPARE(first.ImageLeftTop->width(), 81);
-        QVERIFY(!first.ImageTop->picture().isNull());
+        // Before its first activation the three caption-bar pictures are empty.
+        for (const FrameImage *part : {first.ImageLeftTop, first.ImageTop, first.ImageRightTop})
+            QVERIFY2(part->picture().isNull(), qPrintable(part->objectName()));
 
         showAndWait(first);
         showAndWait(second);

@@ -136,6 +136,17 @@ private slots:
         QByteArray aceAsJet4 = good;
         aceAsJet4.replace(4, 15, "Standard ACE DB");
         QTest::newRow("ACE text with Jet 4 version") << aceAsJet4;
+        // Only blanks and zero bytes may follow the name in the 16-byte field.
+        const auto signedAs = [&good](const char (&field)[17]) {
+            QByteArray page = good;
+            page.replace(4, 16, QByteArray(field, 16));
+            return page;
+        };
+        QTest::newRow("workgroup name with a letter after it") << signedAs("Jet System DBx\0\0");
+        QTest::newRow("workgroup name, blank, letter") << signedAs("Jet System DB x\0");
+        QTest::newRow("workgroup name cut short") << signedAs("Jet System D\0\0\0\0");
+        QTest::newRow("temporary file") << signedAs("Temp Jet DB    \0");
+        QTest::newRow("database name with a letter in its last byte") << signedAs("Standard Jet DBx");
     }
 
     void rejectsBytesThatAreNotAJetDatabase()
@@ -147,6 +158,33 @@ private slots:
         } catch (const BankError &error) {
             QVERIFY2(error.message().contains("/some/where/bank.mdb"), qPrintable(error.message()));
         }
+    }
+
+    // Access pads "Jet System DB" with blanks before the zero byte, our writer with zero bytes.
+    void tellsAWorkgroupFileFromADatabaseWhateverThePadding_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("workgroup");
+        QTest::newRow("Jet 4 workgroup, padded as Access pads it") << QByteArray("Jet System DB  \0", 16) << 1 << true;
+        QTest::newRow("Jet 3 workgroup, padded as Access pads it") << QByteArray("Jet System DB  \0", 16) << 0 << true;
+        QTest::newRow("workgroup padded with zero bytes") << QByteArray("Jet System DB\0\0\0", 16) << 1 << true;
+        QTest::newRow("workgroup padded with blanks only") << QByteArray("Jet System DB   ", 16) << 1 << true;
+        QTest::newRow("database") << QByteArray("Standard Jet DB\0", 16) << 1 << false;
+        QTest::newRow("database, blank in the last byte") << QByteArray("Standard Jet DB ", 16) << 1 << false;
+    }
+
+    void tellsAWorkgroupFileFromADatabaseWhateverThePadding()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(int, version);
+        QFETCH(bool, workgroup);
+        QByteArray page = readPage0("V2000_no-password.mdb");
+        page.replace(4, 16, field);
+        page[0x14] = char(version);
+        const DefinitionPage header = jet::readDefinitionPage(page, "system.mdw");
+        QCOMPARE(header.kind == jet::FileKind::Workgroup, workgroup);
+        QCOMPARE(header.version, version == 0 ? Version::Jet3 : Version::Jet4);
     }
 
     void detectsEngineVersions_data()

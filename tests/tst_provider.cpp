@@ -13,6 +13,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -707,6 +710,49 @@ private slots:
             const auto database = JetDatabase::openFromBuffers(m_bank, workgroup, bankConnection());
             QCOMPARE(database->query(QStringLiteral("select * from choose")).rows.size(), std::size_t(5));
         }
+    }
+
+    // Workgroup files as Access leaves them: one written by Access 97 and committed by a
+    // public project, and a Jet 4 one whose definition page is signed as Access signs it.
+    // mdbtools and the trainer both find the user 'admin' in them, and only the user.
+    void opensWithAWorkgroupFileWrittenByAccess_data()
+    {
+        QTest::addColumn<QString>("workgroup");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("Access 97") << QStringLiteral(DRVQ_TEST_DATA "/access-workgroup/system.mdw") << "JET3";
+        QByteArray jet4 = workgroupImage();
+        jet4.replace(4, 16, QByteArray("Jet System DB  \0", 16));
+        QTest::newRow("Jet 4, signed as Access signs it") << write(QStringLiteral("access-signed.mdw"), jet4) << "JET4";
+    }
+
+    void opensWithAWorkgroupFileWrittenByAccess()
+    {
+        QFETCH(QString, workgroup);
+        QFETCH(QString, version);
+        const auto database = JetDatabase::open(connectionString(m_bankPath, workgroup, kBankPassword));
+        QCOMPARE(database->query(QStringLiteral("select * from choose")).rows.size(), std::size_t(5));
+        for (const QString &notAUser : {QStringLiteral("nobody"), QStringLiteral("Admins"), QStringLiteral("Users")}) {
+            const QString message = errorOf([&] {
+                (void)JetDatabase::open(connectionString(m_bankPath, workgroup, kBankPassword, notAUser));
+            });
+            QVERIFY2(message.contains(QStringLiteral("no user account '%1'").arg(notAUser)), qPrintable(message));
+        }
+
+        if (QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty())
+            QSKIP("mdbtools is missing (run scripts/setup)");
+        const auto run = [](const QString &program, const QStringList &arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            if (!process.waitForFinished(60000) || process.exitCode() != 0)
+                return QByteArray();
+            return process.readAllStandardOutput();
+        };
+        QCOMPARE(run(QStringLiteral("mdb-ver"), {workgroup}).trimmed(), version.toLatin1());
+        QVERIFY(run(QStringLiteral("mdb-tables"), {QStringLiteral("-S"), QStringLiteral("-1"), workgroup})
+                    .split('\n').contains("MSysAccounts"));
+        const QList<QByteArray> accounts = run(QStringLiteral("mdb-export"), {workgroup, QStringLiteral("MSysAccounts")}).split('\n');
+        QVERIFY(std::any_of(accounts.begin(), accounts.end(),
+                            [](const QByteArray &line) { return line.startsWith("\"admin\","); }));
     }
 
     // The pages of a table that a torn write or a stray copy has spoilt: each is an error

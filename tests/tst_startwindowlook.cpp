@@ -34,6 +34,30 @@ private slots:
 
     void cleanupTestCase() { m_start.reset(); }
 
+    // Across each edge of the panel, from outside in: a lowered outer bevel, four pixels of
+    // the panel's colour, a lowered inner bevel. Lowered: dark at the top and left, light
+    // at the bottom and right.
+    void thePanelHasTwoLoweredBevelsFourPixelsApart()
+    {
+        const QImage image = render(*m_start->Panel1);
+        const int w = image.width();
+        const int h = image.height();
+        const QRgb face = image.pixel(w / 2, 8);
+        const auto isBevel = [face](QRgb c, bool dark) { return dark ? qGray(c) < qGray(face) : qGray(c) > qGray(face); };
+        // (pixel on the edge's outer bevel, step inwards), sampled away from the controls
+        const struct { QPoint edge; QPoint in; bool dark; } edges[] = {
+            {{w / 2, 0}, {0, 1}, true}, {{0, h / 2}, {1, 0}, true},
+            {{w / 2, h - 1}, {0, -1}, false}, {{w - 1, h / 2}, {-1, 0}, false}};
+        for (const auto &edge : edges) {
+            const auto bevel = [&](QRgb c) { return isBevel(c, edge.dark); };
+            QVERIFY2(bevel(image.pixel(edge.edge)), qPrintable(QString::number(edge.edge.x()) + "," + QString::number(edge.edge.y())));
+            for (int i = 1; i <= 4; ++i)
+                QCOMPARE(image.pixel(edge.edge + edge.in * i), face);
+            QVERIFY(bevel(image.pixel(edge.edge + edge.in * 5)));
+            QCOMPARE(image.pixel(edge.edge + edge.in * 6), face);
+        }
+    }
+
     void theTitleIsEngravedAndFitsItsLabel()
     {
         auto *title = qobject_cast<TKvLabel *>(m_start->Label6);

@@ -117,8 +117,8 @@ Tfrm_qixNeoForm::Tfrm_qixNeoForm(QWidget *parent)
     connectFrameButtons();
     watchEdges();
 
-    // Until its first activation the window is inactive, and its caption bar says so.
-    showActive(false);
+    // The caption bar gets its pictures from the first activation or deactivation; a window
+    // shown without being activated keeps an empty bar until then.
     FormCreate(QSize(533, 340), TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
 }
 
@@ -163,8 +163,9 @@ void Tfrm_qixNeoForm::connectFrameButtons()
 // The parts of the frame that reach the window's edges watch the mouse for resizing.
 void Tfrm_qixNeoForm::watchEdges()
 {
+    // The icon reaches into the top band (y 4 of 0 to 4): a press there resizes as anywhere else.
     const QList<QWidget *> parts{ImageTop,   ImageLeft,    ImageLeftTop,    ImageRightTop,   ImageRight,
-                                 ImageBottom, LabelCaption, ImageLeftBottom, ImageRightBottom};
+                                 ImageBottom, LabelCaption, ImageLeftBottom, ImageRightBottom, ImageIcon};
     for (QWidget *part : parts) {
         part->setMouseTracking(true);
         part->installEventFilter(this);
