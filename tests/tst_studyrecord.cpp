@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -308,6 +309,36 @@ private slots:
             QVERIFY(record->addPracticeAnswer({question(1), QStringLiteral("B"), QStringLiteral("A"), PracticeMode::Random, {}}));
         else
             QVERIFY(!record->addPracticeAnswer({question(1), QStringLiteral("B"), QStringLiteral("A"), PracticeMode::Random, {}}));
+    }
+
+    // The trainer killed while it writes: every answer it had been told was written is there.
+    void aKilledWriterLosesNoAnswerItHadWritten()
+    {
+        QProcess writer;
+        writer.start(QStringLiteral(DRVQ_STUDY_WRITER), {recordPath()});
+        QVERIFY(writer.waitForStarted());
+        QByteArray told;
+        while (told.count('\n') < 200 && writer.state() == QProcess::Running) {
+            QVERIFY(writer.waitForReadyRead(30000));
+            told += writer.readAllStandardOutput();
+        }
+        writer.kill();  // SIGKILL: no destructor, no checkpoint
+        QVERIFY(writer.waitForFinished());
+        told += writer.readAllStandardOutput();
+        const QList<QByteArray> lines = told.left(told.lastIndexOf('\n')).split('\n');
+        const int last = lines.last().toInt();
+        QVERIFY(last >= 200);
+
+        auto record = openRecord();
+        QVERIFY(record->isKept());
+        QVERIFY(record->takeNotices().isEmpty());
+        QSet<int> written;
+        for (const AnswerEvent &event : record->answerEvents(QStringLiteral("/bank/drvq.mdb")))
+            written.insert(event.tid);
+        for (int n = 1; n <= last; ++n)
+            QVERIFY2(written.contains(n), qPrintable(QStringLiteral("answer %1 lost").arg(n)));
+        // Every third answer was wrong, so the book holds those, and nothing else.
+        QCOMPARE(record->book(QStringLiteral("/bank/drvq.mdb")).size(), int(written.size() / 3));
     }
 
     // A data folder that cannot be made: a regular file stands where it should be, which
