@@ -20,7 +20,12 @@ const QColor Move(255, 214, 0);
 
 void ground(SignPainter &sp)
 {
-    sp.painter().fillRect(QRectF(QPointF(0, 0), QSizeF(Size)), Grass);
+    // Rounded corners, as the marking pictures have: the white of the picture shows there
+    // and everything painted afterwards stays inside.
+    QPainterPath scene;
+    scene.addRoundedRect(QRectF(0.5, 0.5, Size.width() - 1, Size.height() - 1), 7, 7);
+    sp.fill(scene, Grass);
+    sp.painter().setClipPath(scene);
 }
 
 void road(SignPainter &sp, const QRectF &area)

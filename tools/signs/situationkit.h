@@ -27,7 +27,7 @@ extern const QColor Move;
 
 enum class Light { Red, Yellow, Green };
 
-// Fills the picture with grass.
+// Fills the picture with grass and keeps what follows inside its rounded outline.
 void ground(SignPainter &sp);
 void road(SignPainter &sp, const QRectF &area);
 void line(SignPainter &sp, QPointF from, QPointF to, qreal width, const QColor &colour);

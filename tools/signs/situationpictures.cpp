@@ -148,6 +148,7 @@ void narrowObstacle(SignPainter &sp)
 // A narrow slope seen from the side: the trainee drives down, a car comes up.
 void narrowSlope(SignPainter &sp)
 {
+    ground(sp);
     sp.painter().fillRect(QRectF(0, 0, 120, 105), QColor(200, 225, 245));
     QPolygonF hill{{0, 30}, {120, 90}, {120, 105}, {0, 105}};
     sp.fillPolygon(hill, Grass.darker(120));
@@ -244,8 +245,8 @@ void roundabout(SignPainter &sp)
     QPainterPath island;
     island.addEllipse(QPointF(60, 50), 16, 16);
     sp.fill(island, Grass);
-    line(sp, {61, 88}, {75, 88}, 1.6, Paint);
-    car(sp, {68, 96}, 0, true);
+    line(sp, {61, 86}, {75, 86}, 1.6, Paint);
+    car(sp, {68, 93}, 0, true);
     car(sp, {85, 58}, 0, false);
     QPainterPath round;
     round.moveTo(85, 45);
@@ -289,6 +290,148 @@ void laneChoice(SignPainter &sp)
     move(sp, curve({54, 54}, {48, 46}, {32, 44}));
 }
 
+
+// At a junction without a U-turn ban the trainee turns back; an oncoming car goes straight.
+void uTurnOncoming(SignPainter &sp)
+{
+    ground(sp);
+    crossroads(sp, false);
+    signal(sp, {30, 86}, Light::Green);
+    car(sp, {66, 92}, 0, true);
+    QPainterPath back;
+    back.moveTo(64, 80);
+    back.cubicTo(64, 58, 56, 58, 54, 64);
+    back.lineTo(54, 70);
+    move(sp, back);
+    car(sp, {49, 12}, 180, false);
+    move(sp, path({{45, 24}, {45, 48}}));
+}
+
+// A bus stop on the right; the trainee looks for a place to stop.
+void busStop(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 30, 86, false);
+    sp.painter().fillRect(QRectF(86, 26, 10, 34), Asphalt);
+    dashed(sp, {86, 26}, {86, 60}, 1.4, Paint, 3, 3);
+    QPainter &p = sp.painter();
+    p.fillRect(QRectF(100, 30, 16, 26), QColor(30, 90, 190));
+    sp.text(QStringLiteral("公交"), SignPainter::cjkFont(), QRectF(101, 31, 14, 24), Paint, true, 0.4);
+    car(sp, {72, 86}, 0, true);
+    move(sp, curve({74, 74}, {78, 60}, {84, 50}));
+}
+
+// Two lanes narrow to one; cars queue in both.
+void laneMerge(SignPainter &sp)
+{
+    ground(sp);
+    QPolygonF carriage{{30, 0}, {62, 0}, {62, 40}, {90, 66}, {90, 105}, {30, 105}};
+    sp.fillPolygon(carriage, Asphalt);
+    dashed(sp, {60, 60}, {60, 105}, 1.4, Paint);
+    line(sp, {62, 40}, {90, 66}, 1.4, Paint);
+    car(sp, {46, 16}, 0, false);
+    car(sp, {46, 46}, 0, false);
+    car(sp, {75, 62}, -20, false, Truck);
+    car(sp, {46, 78}, 0, false);
+    car(sp, {75, 90}, 0, true);
+}
+
+// Green light, but the far side of the junction is jammed.
+void blockedJunction(SignPainter &sp)
+{
+    ground(sp);
+    crossroads(sp, false);
+    signal(sp, {30, 86}, Light::Green);
+    car(sp, {71, 12}, 0, false);
+    car(sp, {71, 36}, 0, false, Truck);
+    car(sp, {71, 94}, 0, true);
+}
+
+// A slow lorry ahead on a road with a broken centre line; the oncoming side is clear.
+void overtakeLorry(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 30, 90, false);
+    lorry(sp, {75, 40}, 0);
+    car(sp, {75, 88}, 0, true);
+    QPainterPath pass;
+    pass.moveTo(72, 76);
+    pass.cubicTo(50, 62, 45, 40, 50, 22);
+    pass.cubicTo(54, 12, 64, 8, 72, 4);
+    move(sp, pass);
+}
+
+// The same lorry on a road with a solid centre line.
+void solidCentreLorry(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 30, 90, true);
+    lorry(sp, {75, 40}, 0);
+    car(sp, {75, 88}, 0, true);
+}
+
+
+// An ambulance with its lights on comes up behind the trainee.
+void ambulanceBehind(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 30, 90, false);
+    car(sp, {75, 32}, 0, true);
+    QPainter &p = sp.painter();
+    p.save();
+    p.translate(75, 80);
+    p.fillRect(QRectF(-7.5, -15, 15, 30), QColor(60, 60, 64));
+    p.fillRect(QRectF(-6.5, -14, 13, 28), QColor(250, 250, 250));
+    p.fillRect(QRectF(-5.5, -10, 11, 3), QColor(30, 40, 60));
+    // Blue light bar and a green cross on the roof.
+    p.fillRect(QRectF(-6.5, -6, 13, 3), QColor(0, 90, 255));
+    p.fillRect(QRectF(-1.5, 0, 3, 10), QColor(0, 160, 90));
+    p.fillRect(QRectF(-5, 3.5, 10, 3), QColor(0, 160, 90));
+    p.restore();
+    move(sp, curve({80, 44}, {86, 54}, {86, 64}));
+}
+
+// Two lanes one way: the trainee wants the left lane, a car there is close behind.
+void laneChange(SignPainter &sp)
+{
+    ground(sp);
+    road(sp, QRectF(20, 0, 80, 105));
+    line(sp, {22, 0}, {22, 105}, 1.6, Paint);
+    line(sp, {98, 0}, {98, 105}, 1.6, Paint);
+    dashed(sp, {60, 0}, {60, 105}, 1.4, Paint);
+    car(sp, {79, 44}, 0, true);
+    move(sp, curve({76, 31}, {72, 18}, {46, 8}));
+    car(sp, {41, 66}, 0, false);
+    move(sp, path({{41, 53}, {41, 36}}));
+}
+
+// The trainee has stopped at the kerb; a cyclist comes up on the door side.
+void doorOpening(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 20, 100, false);
+    car(sp, {88, 50}, 0, true);
+    QPainter &p = sp.painter();
+    // Cyclist seen from above: a thin bike and the rider's shoulders.
+    p.fillRect(QRectF(71, 78, 2, 16), QColor(20, 20, 20));
+    person(sp, {72, 84});
+    move(sp, path({{72, 74}, {72, 58}}));
+    // The door that must not be opened yet, shown ajar.
+    line(sp, {82, 47}, {76, 41}, 2, QColor(160, 20, 26));
+}
+
+// A narrow bridge over a river.
+void narrowBridge(SignPainter &sp)
+{
+    ground(sp);
+    sp.painter().fillRect(QRectF(0, 30, 120, 44), QColor(90, 150, 210));
+    twoWayRoad(sp, 42, 78, false);
+    line(sp, {40, 28}, {40, 76}, 3, QColor(200, 200, 204));
+    line(sp, {80, 28}, {80, 76}, 3, QColor(200, 200, 204));
+    car(sp, {69, 92}, 0, true);
+    car(sp, {69, 52}, 0, false, Truck);
+}
+
 const std::array Pictures{
     SignEntry{u"lk_youfanglaiche", u"路况：无信号路口右方来车", rightHandCar, Size},
     SignEntry{u"lk_zuozhuanduixiangzhixing", u"路况：绿灯左转遇对向直行车", leftTurnOncoming, Size},
@@ -307,6 +450,16 @@ const std::array Pictures{
     SignEntry{u"lk_huandao", u"路况：进入环形路口", roundabout, Size},
     SignEntry{u"lk_tieludaokou", u"路况：无人看守铁路道口", levelCrossing, Size},
     SignEntry{u"lk_daoxiangchedao", u"路况：导向车道", laneChoice, Size},
+    SignEntry{u"lk_lukoudiaotou", u"路况：路口掉头遇对向直行车", uTurnOncoming, Size},
+    SignEntry{u"lk_gongjiaozhan", u"路况：公交车站旁停车", busStop, Size},
+    SignEntry{u"lk_chedaojianshao", u"路况：车道减少处排队", laneMerge, Size},
+    SignEntry{u"lk_lukouzuse", u"路况：路口前方阻塞", blockedJunction, Size},
+    SignEntry{u"lk_chaoyuehuoche", u"路况：超越慢行货车", overtakeLorry, Size},
+    SignEntry{u"lk_shixianhuoche", u"路况：实线路段遇慢行货车", solidCentreLorry, Size},
+    SignEntry{u"lk_jiuhuche", u"路况：后方救护车执行紧急任务", ambulanceBehind, Size},
+    SignEntry{u"lk_biangengchedao", u"路况：变更车道遇后方来车", laneChange, Size},
+    SignEntry{u"lk_kaichemen", u"路况：路边停车开车门", doorOpening, Size},
+    SignEntry{u"lk_zhaiqiao", u"路况：窄桥", narrowBridge, Size},
 };
 
 } // namespace
