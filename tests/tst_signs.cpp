@@ -158,7 +158,8 @@ FrameHeader frameHeader(const QByteArray &jpeg)
 // Markings, signal lights, police hand signals and dashboard lamps, as opposed to signs.
 bool isRoadPicture(QStringView id)
 {
-    return id.startsWith(u"bx_") || id.startsWith(u"xhd_") || id.startsWith(u"ss_") || id.startsWith(u"ybd_");
+    return id.startsWith(u"bx_") || id.startsWith(u"xhd_") || id.startsWith(u"ss_") || id.startsWith(u"ybd_")
+        || id.startsWith(u"lk_");
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -213,6 +214,7 @@ private slots:
     void onlyTheStopSignalHoldsStill();
     void dashboardLampsGlowInTheirColour_data();
     void dashboardLampsGlowInTheirColour();
+    void situationsShowTheTraineesCarWholeAndOnce();
 };
 
 void TestSigns::paintsExactlyTheSignsOfTheQuestionBank()
@@ -917,4 +919,38 @@ void TestSigns::dashboardLampsGlowInTheirColour()
 }
 
 QTEST_MAIN(TestSigns)
+void TestSigns::situationsShowTheTraineesCarWholeAndOnce()
+{
+    // The trainee's car is the one red car of every situation: its paint must show as one
+    // car-sized patch that no edge of the picture cuts off.
+    const QColor own(222, 28, 36);
+    int situations = 0;
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"lk_"))
+            continue;
+        ++situations;
+        const QImage image = SignCatalog::render(e);
+        QRect box;
+        int pixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (qAbs(c.red() - own.red()) <= 10 && qAbs(c.green() - own.green()) <= 10
+                    && qAbs(c.blue() - own.blue()) <= 10) {
+                    ++pixels;
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        const QString what = e.id.toString();
+        QVERIFY2(pixels >= 60, qPrintable(what + QStringLiteral(": no trainee's car")));
+        QVERIFY2(box.left() > 0 && box.top() > 0 && box.right() < image.width() - 1
+                     && box.bottom() < image.height() - 1,
+                 qPrintable(what + QStringLiteral(": the trainee's car is cut off")));
+        // One car, seen from above or from the side: no second red car elsewhere.
+        QVERIFY2(box.width() <= 30 && box.height() <= 30, qPrintable(what + QStringLiteral(": red spread over the picture")));
+    }
+    QVERIFY(situations >= 1);
+}
+
 #include "tst_signs.moc"

@@ -11,3 +11,4 @@
 [[nodiscard]] std::span<const SignEntry> signalLightPictures();
 [[nodiscard]] std::span<const SignEntry> handSignalPictures();
 [[nodiscard]] std::span<const SignEntry> dashboardLampPictures();
+[[nodiscard]] std::span<const SignEntry> situationPictures();

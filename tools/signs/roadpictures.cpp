@@ -11,7 +11,8 @@ std::span<const SignEntry> roadPictureEntries()
     static const std::vector<SignEntry> all = [] {
         std::vector<SignEntry> list;
         for (const std::span<const SignEntry> kind :
-             {markingPictures(), signalLightPictures(), handSignalPictures(), dashboardLampPictures()})
+             {markingPictures(), signalLightPictures(), handSignalPictures(), dashboardLampPictures(),
+              situationPictures()})
             list.insert(list.end(), kind.begin(), kind.end());
         return list;
     }();
