@@ -18,6 +18,13 @@
 namespace study {
 namespace {
 
+// The exam keeps an unanswered question's answer as a null string; the record keeps it as
+// an empty text, so that a paper with a question left open is not refused.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("StudyRecord", text);
@@ -343,8 +350,8 @@ bool StudyRecord::addPracticeAnswer(const PracticeAnswer &answer)
         query.prepare(QStringLiteral("INSERT INTO practice_answer (question, given, answer_key, correct, mode, at) "
                                      "VALUES (?, ?, ?, ?, ?, ?)"));
         query.addBindValue(question);
-        query.addBindValue(answer.given);
-        query.addBindValue(answer.key);
+        query.addBindValue(text(answer.given));
+        query.addBindValue(text(answer.key));
         query.addBindValue(right ? 1 : 0);
         query.addBindValue(int(answer.mode));
         query.addBindValue(stamp(at));
@@ -366,7 +373,7 @@ std::optional<qint64> StudyRecord::addPaper(const PaperRecord &paper)
     }
     query.prepare(QStringLiteral("INSERT INTO paper (bank, started_at, handed_in_at, seconds_used, score, "
                                  "full_marks, passed, pass_chance) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(paper.bank);
+    query.addBindValue(text(paper.bank));
     query.addBindValue(stamp(paper.startedAt.isValid() ? paper.startedAt : handedIn));
     query.addBindValue(stamp(handedIn));
     query.addBindValue(paper.secondsUsed);
@@ -385,8 +392,8 @@ std::optional<qint64> StudyRecord::addPaper(const PaperRecord &paper)
         row.addBindValue(id);
         row.addBindValue(i + 1);
         row.addBindValue(question);
-        row.addBindValue(q.given);
-        row.addBindValue(q.key);
+        row.addBindValue(text(q.given));
+        row.addBindValue(text(q.key));
         row.addBindValue(q.score);
         ok = question != 0 && row.exec();
         if (ok && attempted(q.given))
