@@ -20,7 +20,7 @@
 //   learns from it. Over the recent answers (fading over two weeks) it fits one shift on the
 //   logit scale for questions answered before and one for first answers, so that what it
 //   predicted matches what happened; a trainee who learns faster than the counts can show,
-//   or forgets faster, is followed. A prior of sd 0.5 keeps the shifts small on little
+//   or forgets faster, is followed. A prior of sd 1 logit keeps the shifts small on little
 //   evidence.
 //
 // Why this and not a memory model with stability and difficulty per question: a trainee
@@ -48,7 +48,7 @@ constexpr double TopicFadeDays = 45.0;
 constexpr double QuestionFadeDays = 30.0;
 constexpr double LaterAnswerShrink = 0.8;    // earlier answers to a question weigh this much less
 constexpr double CalibrationFadeDays = 14.0;
-constexpr double ShiftPriorPrecision = 4.0;  // sd 0.5 logits
+constexpr double ShiftPriorPrecision = 1.0;  // sd 1 logit
 
 double logit(double p)
 {
