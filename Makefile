@@ -26,6 +26,7 @@ bench: build
 	$(BUILD)/bench/drvq-bench
 	$(BUILD)/bench/drvq-exam-bench
 	$(BUILD)/bench/drvq-review-bench
+	$(BUILD)/bench/drvq-readiness-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
 fuzz: setup
