@@ -7,7 +7,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 RUN_TARGETS   = drvq drvq-bank sample_bank
-BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench
+BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench drvq-readiness-bench
 
 .PHONY: setup configure build run test bench fuzz clean
 
@@ -39,6 +39,7 @@ bench:
 	$(BUILD)/bench/drvq-exam-bench
 	$(BUILD)/bench/drvq-review-bench
 	$(BUILD)/bench/drvq-study-bench
+	$(BUILD)/bench/drvq-readiness-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
 fuzz:
