@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The drvq developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roadpicturelists.h"
+#include "situationkit.h"
 
 #include "signpainter.h"
 
@@ -33,25 +34,9 @@ void road(SignPainter &sp)
     sp.painter().setClipPath(surface);
 }
 
-void line(SignPainter &sp, QPointF from, QPointF to, qreal width, const QColor &colour)
-{
-    QPainterPath path;
-    path.moveTo(from);
-    path.lineTo(to);
-    sp.stroke(path, width, colour);
-}
-
-// A dashed line from one point to another, starting with a dash.
-void dashed(SignPainter &sp, QPointF from, QPointF to, qreal width, const QColor &colour, qreal dash,
-            qreal gap)
-{
-    const QLineF whole(from, to);
-    const qreal length = whole.length();
-    for (qreal at = 0; at < length; at += dash + gap) {
-        const qreal end = std::min(at + dash, length);
-        line(sp, whole.pointAt(at / length), whole.pointAt(end / length), width, colour);
-    }
-}
+// Solid and dashed lines are the road-situation kit's.
+using situation::dashed;
+using situation::line;
 
 void verticalLine(SignPainter &sp, qreal x, const QColor &colour = Paint, qreal width = 2.5)
 {
