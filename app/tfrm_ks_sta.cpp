@@ -39,7 +39,8 @@ namespace {
 constexpr quint32 LinkBlue = 0xFF0000;
 constexpr quint32 TitleColor = 0x800000;  // navy
 constexpr int PanelWidth = 377;
-constexpr int PanelHeight = 233;
+constexpr int ButtonRow = 33;  // from one button's top to the next one's
+constexpr int PanelHeight = 233 + ButtonRow;
 
 QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
 {
@@ -55,10 +56,11 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
     return label;
 }
 
-// The start button: light gold to white, green border, green caption while hot.
-void applyStartButtonLook(TdxButton &button)
+// The start button: light gold to white, green border, green caption while hot. The study
+// button shares its look.
+void applyStartButtonLook(TdxButton &button, const QString &caption)
 {
-    button.setCaption(QStringLiteral("&S开始考试"));
+    button.setCaption(caption);
     TdxColors &colors = button.Colors();
     colors.setBackgroundFrom(winColor(13562879));
     colors.setBackgroundTo(Qt::white);
@@ -83,6 +85,7 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     , Label5(link(Panel1, "Label5", MailAddress, 122))
     , Button1(new TdxButton(QStringLiteral("&S开始考试"), Panel1))
     , Button2(new TdxButton(QStringLiteral("&Q退出"), Panel1))
+    , Button3(new TdxButton(QStringLiteral("&P练习与记录"), Panel1))
 {
     setObjectName(QStringLiteral("Frm_Ks_Sta"));
     setWindowTitle(QStringLiteral("Tarnel北京机动车驾驶员法培考试"));
@@ -102,16 +105,21 @@ TFrm_Ks_Sta::TFrm_Ks_Sta(QWidget *parent)
     Label4->installEventFilter(this);
     Label5->installEventFilter(this);
 
-    // The two buttons, each 211 wide, one above the other under the links.
+    // The three buttons, each 211 wide, one above the other under the links.
     Button1->setObjectName(QStringLiteral("Button1"));
-    applyStartButtonLook(*Button1);
+    applyStartButtonLook(*Button1, QStringLiteral("&S开始考试"));
     Button1->move((PanelWidth - Button1->width()) / 2, 156);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    applyStartButtonLook(*Button3, QStringLiteral("&P练习与记录"));
+    Button3->move((PanelWidth - Button3->width()) / 2, 156 + ButtonRow);
     Button2->setObjectName(QStringLiteral("Button2"));
     TFrm_Ping::applyQuitButtonLook(*Button2, 211);
-    Button2->move((PanelWidth - Button2->width()) / 2, 189);
-    setTabOrder(Button1, Button2);
+    Button2->move((PanelWidth - Button2->width()) / 2, 156 + 2 * ButtonRow);
+    setTabOrder(Button1, Button3);
+    setTabOrder(Button3, Button2);
     connect(Button1, &TdxButton::clicked, this, [this] { Button1Click(Button1); });
     connect(Button2, &TdxButton::clicked, this, [this] { Button2Click(Button2); });
+    connect(Button3, &TdxButton::clicked, this, [this] { Button3Click(Button3); });
 
     if (!Frm_Ks_Sta)
         Frm_Ks_Sta = this;
@@ -179,6 +187,11 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
 void TFrm_Ks_Sta::Button2Click(QObject *)
 {
     QCoreApplication::quit();
+}
+
+void TFrm_Ks_Sta::Button3Click(QObject *)
+{
+    emit studyWindowRequested();
 }
 
 void TFrm_Ks_Sta::Label4Click(QObject *)

@@ -21,17 +21,23 @@ public:
     QLabel *const Label5;
     TdxButton *const Button1;
     TdxButton *const Button2;
+    TdxButton *const Button3;  // "&P练习与记录", between the start and the quit button
 
     // Hides an exam window still on screen, resets the paper, opens the bank beside the
     // program and shows the exam window, whose showing draws a new paper. The wait message is
     // up meanwhile; neither it nor the exam clock outlives a failure.
     void Button1Click(QObject *Sender);
     void Button2Click(QObject *Sender);
+    // Asks for the study window (practice, wrong questions, favourites, past papers).
+    void Button3Click(QObject *Sender);
     void Label4Click(QObject *Sender);
     void Label5Click(QObject *Sender);
 
     static const QString WebAddress;
     static const QString MailAddress;
+
+signals:
+    void studyWindowRequested();
 
 protected:
     void FormShow() override;  // then the splash, once per run

@@ -408,6 +408,10 @@ void TFrm_Ks_Choose::SaveAnswerAndNext()
 
 void TFrm_Ks_Choose::Btn_pingClick(QObject *)
 {
+    // The paper is told of before the score window runs modally, so that what listens keeps
+    // it even if the program ends while the score window is up.
+    const int secondsUsed = Countdown::ExamMinutes * 60 - (MinutesLeft * 60 + SecondsLeft);
+    emit paperHandedIn(m_answeringBegan, qBound(0, secondsUsed, Countdown::ExamMinutes * 60));
     SetReviewMode(true);
 }
 
@@ -471,6 +475,7 @@ void TFrm_Ks_Choose::PrepareNewExam()
 void TFrm_Ks_Choose::BeginAnswering()
 {
     m_answeringBegun = true;
+    m_answeringBegan = QDateTime::currentDateTime();
     // The previous paper's knowledge count is no part of this one.
     Lbl_count->clear();
     Lbl_Ip->clear();

@@ -4,6 +4,8 @@
 
 #include "tfrm_qixneoform.h"
 
+#include <QDateTime>
+
 #include <array>
 
 class PictureBox;
@@ -83,6 +85,14 @@ public:
 
     void setVisible(bool visible) override;
 
+    // When the paper on display began: set as answering begins, kept until the next paper.
+    QDateTime answeringBegan() const { return m_answeringBegan; }
+
+signals:
+    // A paper was handed in (交卷 or time out): sent with ExamPaper complete and before the
+    // score window comes up, once per paper. Reviewing a past paper sends nothing.
+    void paperHandedIn(const QDateTime &startedAt, int secondsUsed);
+
 protected:
     void FormShow() override;
 
@@ -103,6 +113,7 @@ private:
     bool m_settingPage = false;  // the page is being changed from code
     bool m_drawFailed = false;   // the showing in progress failed to draw a paper
     bool m_answeringBegun = false;  // the showing in progress has a whole paper in place
+    QDateTime m_answeringBegan;
 };
 
 extern TFrm_Ks_Choose *Frm_Ks_Choose;

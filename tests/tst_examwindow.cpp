@@ -298,6 +298,57 @@ private slots:
         QCOMPARE(m_window->Lbl_Second->text(), QStringLiteral("00"));
     }
 
+    void aHandInIsToldOnceWithThePaperBeforeTheScoreWindow_data()
+    {
+        QTest::addColumn<bool>("timeOut");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("secondsUsed");
+        QTest::newRow("交卷 after 70 seconds") << false << 70 << 70;
+        QTest::newRow("交卷 at once") << false << 0 << 0;
+        QTest::newRow("time out") << true << 2701 << 2700;
+    }
+    void aHandInIsToldOnceWithThePaperBeforeTheScoreWindow()
+    {
+        QFETCH(bool, timeOut);
+        QFETCH(int, ticks);
+        QFETCH(int, secondsUsed);
+        static int toldBeforeScoreWindow;
+        static int told;
+        toldBeforeScoreWindow = -1;
+        told = 0;
+        setScoreWindowRunner([] {
+            if (toldBeforeScoreWindow < 0)
+                toldBeforeScoreWindow = told;
+        });
+        QList<QString> answersWhenTold;
+        QList<int> seconds;
+        QDateTime startedAt;
+        const QDateTime before = m_window->answeringBegan();
+        auto connection = connect(m_window.get(), &TFrm_Ks_Choose::paperHandedIn, this,
+                                  [&](const QDateTime &at, int used) {
+                                      ++told;
+                                      startedAt = at;
+                                      seconds << used;
+                                      answersWhenTold << ExamPaper[1].GivenAnswer;
+                                  });
+        QTest::mouseClick(m_window->Btn_Ans_B, Qt::LeftButton);
+        for (int tick = 0; tick < ticks; ++tick)
+            m_window->Timer1Timer(m_window->Timer1);
+        if (!timeOut)
+            QTest::mouseClick(m_window->Btn_ping, Qt::LeftButton);
+        // A past paper reviewed through the same mode is no hand-in.
+        SetReviewMode(true);
+        disconnect(connection);
+        setScoreWindowRunner([] {});
+
+        QCOMPARE(told, 1);
+        QCOMPARE(toldBeforeScoreWindow, 1);
+        QCOMPARE(seconds, QList<int>{secondsUsed});
+        QCOMPARE(answersWhenTold, QList<QString>{QStringLiteral("B")});
+        QVERIFY(startedAt.isValid());
+        QCOMPARE(startedAt, before);
+    }
+
     void reviewModeSwitchesTheControls()
     {
         QTest::mouseClick(m_window->Btn_ping, Qt::LeftButton);

@@ -90,11 +90,16 @@ private slots:
 
     void theStartWindowIsSizedFromItsPanel()
     {
-        QCOMPARE(m_start->size(), QSize(397, 293));
-        QCOMPARE(m_start->PanelBkGnd->geometry(), QRect(10, 50, 377, 233));
+        // The study button's row made the window 33 taller; the rows above it did not move.
+        QCOMPARE(m_start->size(), QSize(397, 293 + 33));
+        QCOMPARE(m_start->PanelBkGnd->geometry(), QRect(10, 50, 377, 233 + 33));
+        QCOMPARE(m_start->Button1->pos(), QPoint(83, 156));
+        QCOMPARE(m_start->Button3->pos(), QPoint(83, 189));
+        QCOMPARE(m_start->Button2->pos(), QPoint(83, 222));
         QVERIFY(!m_start->GetcanResize());
         QCOMPARE(m_start->Button1->text(), QStringLiteral("&S开始考试"));
         QCOMPARE(m_start->Button2->text(), QStringLiteral("&Q退出"));
+        QCOMPARE(m_start->Button3->text(), QStringLiteral("&P练习与记录"));
         QCOMPARE(m_start->Label6->text(), QStringLiteral("Tarnel机动车驾驶员法培考试  3.0"));
         // Every text fits its control.
         for (QLabel *label : {m_start->Label6, m_start->Label4, m_start->Label5}) {

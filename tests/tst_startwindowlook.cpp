@@ -27,6 +27,7 @@ private slots:
         // The buttons' own clicks are what is looked at here, not starting an exam or quitting.
         disconnect(m_start->Button1, &TdxButton::clicked, m_start.get(), nullptr);
         disconnect(m_start->Button2, &TdxButton::clicked, m_start.get(), nullptr);
+        disconnect(m_start->Button3, &TdxButton::clicked, m_start.get(), nullptr);
         m_start->show();
         m_start->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_start.get()));
@@ -70,21 +71,26 @@ private slots:
     void theButtonsAreCentredOneAboveTheOther()
     {
         TdxButton *start = m_start->Button1;
+        TdxButton *study = m_start->Button3;
         TdxButton *quit = m_start->Button2;
         QCOMPARE(start->size(), quit->size());
-        for (TdxButton *button : {start, quit}) {
+        QCOMPARE(study->size(), quit->size());
+        for (TdxButton *button : {start, study, quit}) {
             QVERIFY(m_start->Panel1->rect().contains(button->geometry()));
             QVERIFY(qAbs(button->geometry().center().x() - m_start->Panel1->rect().center().x()) <= 1);
             QVERIFY(button->fontMetrics().horizontalAdvance(button->plainCaption()) < button->width());
         }
-        QVERIFY(start->geometry().bottom() < quit->geometry().top());
+        // The study button sits in its own row between the two, spaced as they were spaced.
+        QVERIFY(start->geometry().bottom() < study->geometry().top());
+        QVERIFY(study->geometry().bottom() < quit->geometry().top());
+        QCOMPARE(study->y() - start->y(), quit->y() - study->y());
         for (QWidget *label : {static_cast<QWidget *>(m_start->Label4), static_cast<QWidget *>(m_start->Label5)})
             QVERIFY(label->geometry().bottom() < start->geometry().top());
     }
 
     void aButtonShowsThePointerOverItAndTheFocus()
     {
-        for (TdxButton *button : {m_start->Button1, m_start->Button2}) {
+        for (TdxButton *button : {m_start->Button1, m_start->Button3, m_start->Button2}) {
             TdxButton *other = button == m_start->Button1 ? m_start->Button2 : m_start->Button1;
             other->setFocus();
             QTRY_COMPARE(QApplication::focusWidget(), other);
@@ -114,10 +120,12 @@ private slots:
         QVERIFY(quitRing.red() > quitRing.green());
     }
 
-    void tabGoesFromTheStartButtonToTheQuitButton()
+    void tabGoesFromTheStartButtonToTheStudyButtonToTheQuitButton()
     {
         m_start->Button1->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), m_start->Button1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_start->Button3);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), m_start->Button2);
     }
@@ -126,6 +134,7 @@ private slots:
     {
         QSignalSpy starts(m_start->Button1, &TdxButton::clicked);
         QSignalSpy quits(m_start->Button2, &TdxButton::clicked);
+        QSignalSpy studies(m_start->Button3, &TdxButton::clicked);
         m_start->Button2->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), m_start->Button2);
 
@@ -139,6 +148,9 @@ private slots:
         QTest::keyClick(m_start.get(), Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(quits.count(), 1);
         QCOMPARE(starts.count(), 1);
+        QTest::keyClick(m_start.get(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(studies.count(), 1);
+        QCOMPARE(starts.count() + quits.count(), 2);
     }
 };
 
