@@ -81,7 +81,7 @@ BankQuestions loadBankQuestions()
         q.key = field("Key");
         q.analysis = text("ANALYSIS");
         q.knowledgeCodes = codes(field("ZHISHIDIAN"));
-        q.signName = trimBlanks(field("biaozhi"));
+        q.signName = field("biaozhi");  // as stored: the picture table is filtered by it
         q.score = int(query.FieldByName(QStringLiteral("Score")).AsInteger());
         bank.byTid.insert(q.tid, bank.questions.size());
         bank.questions.append(std::move(q));

@@ -22,7 +22,7 @@ struct BankQuestion {
     QString key;      // as stored, so that judging matches the score window
     QString analysis;
     QStringList knowledgeCodes;
-    QString signName;  // the sign picture's file name; empty for none
+    QString signName;  // the sign picture's file name as stored; blank for none
     int score = 0;
 
     bool hasChoiceC() const { return !trimBlanks(choiceC).isEmpty(); }
