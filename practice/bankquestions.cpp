@@ -105,4 +105,19 @@ QString topicChapter(const QString &code)
     return {};
 }
 
+study::QuestionRef questionRef(const QString &bankId, const BankQuestion &question)
+{
+    return {bankId, question.tid,
+            study::questionDigest(question.question, question.choiceA, question.choiceB, question.choiceC, question.key)};
+}
+
+QList<study::BankQuestion> estimatorQuestions(const BankQuestions &bank)
+{
+    QList<study::BankQuestion> questions;
+    questions.reserve(bank.questions.size());
+    for (const BankQuestion &q : bank.questions)
+        questions.append({q.tid, questionRef({}, q).digest, q.knowledgeCodes});
+    return questions;
+}
+
 } // namespace practice

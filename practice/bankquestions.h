@@ -3,6 +3,8 @@
 #pragma once
 
 #include "blanks.h"
+#include "questionref.h"
+#include "readiness.h"
 
 #include <QHash>
 #include <QList>
@@ -58,5 +60,11 @@ struct BankQuestions {
 // "01" for "01003": the two-digit chapter a code belongs to, or empty when the code does not
 // start with two digits.
 [[nodiscard]] QString topicChapter(const QString &code);
+
+// The question as the record knows it in the bank `bankId`.
+[[nodiscard]] study::QuestionRef questionRef(const QString &bankId, const BankQuestion &question);
+
+// The bank as the readiness estimate sees it.
+[[nodiscard]] QList<study::BankQuestion> estimatorQuestions(const BankQuestions &bank);
 
 } // namespace practice
