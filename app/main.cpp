@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's entry point: the long-lived windows in their order, then the event loop,
 // whose first step shows the start window (and with it the splash).
+#include "studysession.h"
 #include "tfrm_ks_sta.h"
 
 #include "tfrm_ks_choose.h"
@@ -64,6 +65,8 @@ int main(int argc, char *argv[])
     TDm dataModule;
     Tx_printmessage waitMessage;
     TFrm_Ks_Choose examWindow;
+    // The trainee's record, and the study window once asked for.
+    StudySession study(startWindow, examWindow);
 
     QTimer::singleShot(0, &startWindow, &QWidget::show);
     return app.exec();

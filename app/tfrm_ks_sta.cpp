@@ -138,6 +138,27 @@ void TFrm_Ks_Sta::FormShow()
     showModal(&splash);
 }
 
+void TFrm_Ks_Sta::ConnectBank()
+{
+    Dm->ADOConnection1->Close();
+    const QString folder = bankFolder();
+    if (const QString missing = missingBankMessage(folder, programFolder(), userBankFolder()); !missing.isEmpty())
+        throw BankError(missing);
+    const BankPaths paths = bankPaths(folder);
+    DatabasePath = paths.DatabasePath;
+    Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
+    // Both files are there; one that cannot be read gets what to do besides what is wrong.
+    const auto advise = [folder](const QString &damage) {
+        return damagedBankMessage(damage, folder, programFolder(), userBankFolder());
+    };
+    try {
+        Dm->ADOConnection1->Open();
+        Dm->ado_biaozhi->Open();
+    } catch (const BankError &error) {
+        throw BankError(advise(error.message()));
+    }
+}
+
 void TFrm_Ks_Sta::Button1Click(QObject *)
 {
     // A start always begins a fresh exam, also while an exam window is on screen (answering,
@@ -145,33 +166,18 @@ void TFrm_Ks_Sta::Button1Click(QObject *)
     Frm_Ks_Choose->PrepareNewExam();
     try {
         ShowWaitMessage(QStringLiteral("正在随机抽题请等待...."), SearchAnimation::aviFindComputer);
-        Dm->ADOConnection1->Close();
-        const QString folder = bankFolder();
-        if (const QString missing = missingBankMessage(folder, programFolder(), userBankFolder()); !missing.isEmpty())
-            throw BankError(missing);
-        const BankPaths paths = bankPaths(folder);
-        DatabasePath = paths.DatabasePath;
-        Dm->ADOConnection1->ConnectionString = buildConnectionString(paths);
-        // Both files are there; one that cannot be read gets what to do besides what is wrong,
-        // whether it shows here or while the exam window draws the paper.
-        const auto advise = [folder](const QString &damage) {
-            return damagedBankMessage(damage, folder, programFolder(), userBankFolder());
-        };
-        const ExceptionAdvice advice([advise](std::exception_ptr error, const QString &message) {
+        ConnectBank();
+        // A bank that cannot be read while the exam window draws the paper gets the same
+        // advice as one that cannot be opened.
+        const ExceptionAdvice advice([folder = bankFolder()](std::exception_ptr error, const QString &message) {
             try {
                 std::rethrow_exception(error);
             } catch (const BankError &) {
-                return advise(message);
+                return damagedBankMessage(message, folder, programFolder(), userBankFolder());
             } catch (...) {
                 return message;
             }
         });
-        try {
-            Dm->ADOConnection1->Open();
-            Dm->ado_biaozhi->Open();
-        } catch (const BankError &error) {
-            throw BankError(advise(error.message()));
-        }
         SetReviewMode(false);
         Frm_Ks_Choose->show();
     } catch (...) {

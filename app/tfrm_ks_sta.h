@@ -27,6 +27,9 @@ public:
     // program and shows the exam window, whose showing draws a new paper. The wait message is
     // up meanwhile; neither it nor the exam clock outlives a failure.
     void Button1Click(QObject *Sender);
+    // Connects the data module to the bank in the bank folder, as an exam start does;
+    // throws BankError with what to do when the bank is missing or cannot be read.
+    void ConnectBank();
     void Button2Click(QObject *Sender);
     // Asks for the study window (practice, wrong questions, favourites, past papers).
     void Button3Click(QObject *Sender);

@@ -35,11 +35,6 @@ void markChoice(QLineEdit *choice, const char *state)
         choice->setStyleSheet({});
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("practice::PracticeView", text);
-}
-
 } // namespace
 
 PracticeView::PracticeView(QWidget *parent)
@@ -48,31 +43,31 @@ PracticeView::PracticeView(QWidget *parent)
     , picture(new PictureBox(this))
     , verdict(new QLabel(this))
     , explanation(new QPlainTextEdit(this))
-    , previousButton(new PushButton(tr("上一题"), this))
-    , nextButton(new PushButton(tr("下一题"), this))
-    , favouriteButton(new PushButton(tr("收藏"), this))
+    , previousButton(new PushButton(QStringLiteral("上一题"), this))
+    , nextButton(new PushButton(QStringLiteral("下一题"), this))
+    , favouriteButton(new PushButton(QStringLiteral("收藏"), this))
     , progress(new QLabel(this))
 {
     questionText->setReadOnly(true);
     questionText->setObjectName(QStringLiteral("questionText"));
-    questionText->setAccessibleName(tr("题目"));
+    questionText->setAccessibleName(QStringLiteral("题目"));
     questionText->setMaximumHeight(90);
     picture->setObjectName(QStringLiteral("picture"));
     picture->setFixedSize(120, 120);
-    picture->setAccessibleName(tr("标志图"));
+    picture->setAccessibleName(QStringLiteral("标志图"));
 
     auto *choices = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         answerButtons[i] = new PushButton(u'&' + Letters[i], this);
         answerButtons[i]->setObjectName(QStringLiteral("answer") + Letters[i]);
-        answerButtons[i]->setAccessibleName(tr("选 %1").arg(Letters[i]));
+        answerButtons[i]->setAccessibleName(QStringLiteral("选 %1").arg(Letters[i]));
         answerButtons[i]->setFixedWidth(48);
         // Alt+letter answers whatever the platform's mnemonic setting.
         answerButtons[i]->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + i)));
         choiceTexts[i] = new QLineEdit(this);
         choiceTexts[i]->setReadOnly(true);
         choiceTexts[i]->setObjectName(QStringLiteral("choice") + Letters[i]);
-        choiceTexts[i]->setAccessibleName(tr("选项 %1").arg(Letters[i]));
+        choiceTexts[i]->setAccessibleName(QStringLiteral("选项 %1").arg(Letters[i]));
         choices->addWidget(answerButtons[i], i, 0);
         choices->addWidget(choiceTexts[i], i, 1);
         const QString letter = Letters[i];
@@ -86,10 +81,10 @@ PracticeView::PracticeView(QWidget *parent)
     top->addWidget(picture, 0, Qt::AlignTop);
 
     verdict->setObjectName(QStringLiteral("verdict"));
-    verdict->setAccessibleName(tr("结果"));
+    verdict->setAccessibleName(QStringLiteral("结果"));
     explanation->setReadOnly(true);
     explanation->setObjectName(QStringLiteral("explanation"));
-    explanation->setAccessibleName(tr("评析与知识点"));
+    explanation->setAccessibleName(QStringLiteral("评析与知识点"));
     progress->setObjectName(QStringLiteral("progress"));
     previousButton->setObjectName(QStringLiteral("previous"));
     nextButton->setObjectName(QStringLiteral("next"));
@@ -121,7 +116,7 @@ PracticeView::PracticeView(QWidget *parent)
             return;
         const bool starred = !(m_isFavourite && m_isFavourite(*q));
         emit favouriteToggled(*q, starred);
-        favouriteButton->setText(starred ? tr("取消收藏") : tr("收藏"));
+        favouriteButton->setText(starred ? QStringLiteral("取消收藏") : QStringLiteral("收藏"));
     });
     showCurrent();
 }
@@ -189,7 +184,7 @@ void PracticeView::showCurrent()
     explanation->clear();
     picture->clearPicture();
     if (!q) {
-        questionText->setPlainText(m_bank ? tr("没有可练习的题目。") : QString());
+        questionText->setPlainText(m_bank ? tr("There are no questions to practise here.") : QString());
         for (int i = 0; i < 3; ++i) {
             choiceTexts[i]->clear();
             answerButtons[i]->setEnabled(false);
@@ -211,7 +206,7 @@ void PracticeView::showCurrent()
     if (!trimBlanks(q->signName).isEmpty())
         SignDisplay::show(*picture, q->signName);
     favouriteButton->setEnabled(true);
-    favouriteButton->setText(m_isFavourite && m_isFavourite(*q) ? tr("取消收藏") : tr("收藏"));
+    favouriteButton->setText(m_isFavourite && m_isFavourite(*q) ? QStringLiteral("取消收藏") : QStringLiteral("收藏"));
     if (m_given.contains(m_index))
         showFeedback(m_given.value(m_index));
     updateProgress();
@@ -229,13 +224,13 @@ void PracticeView::showFeedback(const QString &given)
             markChoice(choiceTexts[i], "wrong");
     }
     const bool right = given == q.key;
-    verdict->setText(right ? tr("回答正确") : tr("回答错误，正确答案是 %1").arg(trimBlanks(q.key)));
+    verdict->setText(right ? QStringLiteral("回答正确") : QStringLiteral("回答错误，正确答案是 %1").arg(trimBlanks(q.key)));
     verdict->setStyleSheet(right ? QStringLiteral("color: #006000; font-weight: bold;")
                                  : QStringLiteral("color: #b00000; font-weight: bold;"));
-    QString text = tr("评析") + QStringLiteral("：\n") + q.analysis;
+    QString text = QStringLiteral("评析") + QStringLiteral("：\n") + q.analysis;
     const QStringList points = m_bank ? m_bank->knowledgeTexts(q) : QStringList();
     if (!points.isEmpty()) {
-        text += QStringLiteral("\n\n") + tr("知识点") + QStringLiteral("：");
+        text += QStringLiteral("\n\n") + QStringLiteral("知识点") + QStringLiteral("：");
         for (QString point : points)
             text += u'\n' + point.replace(QStringLiteral("\r\n"), QStringLiteral("：")) + u'\n';
     }
@@ -244,7 +239,7 @@ void PracticeView::showFeedback(const QString &given)
 
 void PracticeView::updateProgress()
 {
-    progress->setText(tr("第 %1 / %2 题　答对 %3　答错 %4")
+    progress->setText(QStringLiteral("第 %1 / %2 题　答对 %3　答错 %4")
                           .arg(m_questions.isEmpty() ? 0 : m_index + 1)
                           .arg(m_questions.size())
                           .arg(m_right)
