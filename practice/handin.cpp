@@ -70,10 +70,14 @@ void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, cons
 
 void showRecordNotices(study::StudyRecord &record, QWidget *parent)
 {
-    for (const QString &notice : record.takeNotices()) {
-        if (noticeShower)
-            noticeShower(parent, notice);
-    }
+    for (const QString &notice : record.takeNotices())
+        tellTrainee(parent, notice);
+}
+
+void tellTrainee(QWidget *parent, const QString &notice)
+{
+    if (noticeShower)
+        noticeShower(parent, notice);
 }
 
 void setNoticeShower(NoticeShower shower)

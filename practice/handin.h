@@ -34,6 +34,9 @@ void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, cons
 // Shows each notice the record has not shown yet.
 void showRecordNotices(study::StudyRecord &record, QWidget *parent);
 
+// Tells the trainee something through the notice shower.
+void tellTrainee(QWidget *parent, const QString &notice);
+
 // What shows a notice: a warning message box by default; tests put something else in place.
 using NoticeShower = std::function<void(QWidget *parent, const QString &notice)>;
 void setNoticeShower(NoticeShower shower);

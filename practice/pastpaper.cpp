@@ -3,12 +3,12 @@
 #include "pastpaper.h"
 
 #include "exampaper.h"
+#include "handin.h"
 #include "findbyname.h"
 #include "tfrm_ks_choose.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace practice {
@@ -100,13 +100,12 @@ bool reviewPastPaper(study::StudyRecord &record, qint64 paperId, const BankQuest
     if (!Frm_Ks_Choose)
         return false;
     if (examInProgress()) {
-        QMessageBox::information(parent, tr("Past paper"),
-                                 tr("An exam is being answered. Hand it in before you look at a past paper."));
+        tellTrainee(parent, tr("An exam is being answered. Hand it in before you look at a past paper."));
         return false;
     }
     const std::optional<study::PaperRecord> paper = record.paper(paperId);
     if (!paper) {
-        QMessageBox::warning(parent, tr("Past paper"), tr("This paper could not be read from the study record."));
+        tellTrainee(parent, tr("This paper could not be read from the study record."));
         return false;
     }
     loadPastPaper(*paper, bank, bankId);

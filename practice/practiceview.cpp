@@ -131,6 +131,16 @@ void PracticeView::setQuestions(const BankQuestions &bank, QList<const BankQuest
     showCurrent();
 }
 
+void PracticeView::clear()
+{
+    m_bank = nullptr;
+    m_questions.clear();
+    m_given.clear();
+    m_right = m_wrong = 0;
+    m_index = 0;
+    showCurrent();
+}
+
 void PracticeView::setFavouriteLookup(std::function<bool(const BankQuestion &)> lookup)
 {
     m_isFavourite = std::move(lookup);

@@ -28,6 +28,8 @@ public:
     // The questions to practise (pointers into `bank`, which outlives the view), starting
     // at index `start`.
     void setQuestions(const BankQuestions &bank, QList<const BankQuestion *> questions, int start = 0);
+    // Nothing to practise, and no bank: before a way to practise is chosen.
+    void clear();
     // Whether a question is starred, asked each time a question is shown.
     void setFavouriteLookup(std::function<bool(const BankQuestion &)> lookup);
 

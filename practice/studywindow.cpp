@@ -130,6 +130,9 @@ StudyWindow::StudyWindow(study::StudyRecord &record, QWidget *parent)
     , openPaperButton(pushButton(QStringLiteral("查看试卷")))
     , m_record(record)
 {
+    confirm = [this](const QString &question) {
+        return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+    };
     setObjectName(QStringLiteral("StudyWindow"));
     setWindowTitle(QStringLiteral("练习与记录"));
     setDesignedPanelSize(QSize(860, 600), true);
@@ -297,14 +300,17 @@ void StudyWindow::FormShow()
 {
     Tfrm_qixNeoForm::FormShow();
     refresh();
+    if (pages->currentIndex() == 0 && view->count() == 0)
+        modeButtons[0]->setFocus();
 }
 
 void StudyWindow::setBank(const QString &bankId, BankQuestions bank)
 {
+    // The view points into the bank: it lets go before the bank is replaced.
+    view->clear();
     m_bankId = bankId;
     m_bank = std::move(bank);
-    view->setQuestions(m_bank, {});
-    practising->clear();
+    practising->setText(tr("Choose a way to practise on the left."));
     refresh();
 }
 
@@ -396,7 +402,7 @@ void StudyWindow::practiseFromList(QTreeWidgetItem *item, Mode mode)
     const auto at = std::find_if(questions.cbegin(), questions.cend(),
                                  [tid](const BankQuestion *q) { return q->tid == tid; });
     if (at == questions.cend()) {
-        QMessageBox::information(this, windowTitle(), tr("The bank no longer holds this question as it was."));
+        tellTrainee(this, tr("The bank no longer holds this question as it was."));
         return;
     }
     practiseList(mode, questions, int(at - questions.cbegin()), modeName(mode));
@@ -540,9 +546,8 @@ void StudyWindow::fillPapers()
     QList<QTreeWidgetItem *> items;
     const QList<study::PaperSummary> papers = m_record.papers(m_bankId);
     items.reserve(papers.size());
-    // Newest first.
-    for (auto it = papers.crbegin(); it != papers.crend(); ++it) {
-        const study::PaperSummary &paper = *it;
+    // The record gives them newest first.
+    for (const study::PaperSummary &paper : papers) {
         auto *item = new QTreeWidgetItem({paper.startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                           QStringLiteral("%1 / %2").arg(paper.score).arg(paper.fullMarks),
                                           paper.passed ? QStringLiteral("合格") : QStringLiteral("不合格"),
@@ -568,9 +573,7 @@ void StudyWindow::removeSelectedFromBook()
 
 void StudyWindow::clearMastered()
 {
-    const auto answer = QMessageBox::question(this, windowTitle(),
-                                              tr("Empty the list of mastered questions? Their answers stay on record."));
-    if (answer != QMessageBox::Yes)
+    if (!confirm(tr("Empty the list of mastered questions? Their answers stay on record.")))
         return;
     m_record.clearMastered(m_bankId);
     refresh();

@@ -8,6 +8,7 @@
 #include "tfrm_qixneoform.h"
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -60,6 +61,8 @@ public:
     QPushButton *const unfavouriteButton;
     QTreeWidget *const paperList;
     QPushButton *const openPaperButton;
+    // Asks the trainee before something is emptied; a yes-or-no box by default.
+    std::function<bool(const QString &question)> confirm;
 
 protected:
     void FormShow() override;

@@ -616,13 +616,15 @@ QList<AnswerEvent> StudyRecord::answerEvents(const QString &bank, const QDateTim
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT tid, digest, correct, at, in_paper FROM ("
-        " SELECT q.tid, q.digest, a.correct, a.at, 0 AS in_paper FROM practice_answer a"
+        " SELECT q.tid, q.digest, a.correct, a.at, 0 AS in_paper, a.rowid AS seq FROM practice_answer a"
         "  JOIN question q ON q.id = a.question WHERE q.bank = ? AND a.at < ?"
         " UNION ALL"
-        " SELECT q.tid, q.digest, r.given = r.answer_key, p.handed_in_at, 1 FROM paper_question r"
+        " SELECT q.tid, q.digest, r.given = r.answer_key, p.handed_in_at, 1, p.id * 1000 + r.position"
+        "  FROM paper_question r"
         "  JOIN paper p ON p.id = r.paper JOIN question q ON q.id = r.question"
         "  WHERE p.bank = ? AND r.given <> '' AND p.handed_in_at < ?"
-        ") ORDER BY at"));
+        // Answers of the same moment in the order they were given.
+        ") ORDER BY at, in_paper, seq"));
     const qint64 until = before.isValid() ? stamp(before) : std::numeric_limits<qint64>::max();
     for (int i = 0; i < 2; ++i) {
         query.addBindValue(bank);
