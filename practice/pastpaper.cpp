@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("practice::PastPaper", text);
+    return QCoreApplication::translate("practice", text);
 }
 
 void fillFromBank(_Tk &slot, const BankQuestion &q, const BankQuestions &bank)

@@ -1049,6 +1049,62 @@
     </message>
 </context>
 <context>
+    <name>practice</name>
+    <message>
+        <source>(not answered)</source>
+        <translation>（未作答）</translation>
+    </message>
+    <message>
+        <source>Your answer was %1; the correct answer was %2.</source>
+        <translation>你的答案是 %1，正确答案是 %2。</translation>
+    </message>
+    <message>
+        <source>An exam is being answered. Hand it in before you look at a past paper.</source>
+        <translation>正在考试中。请先交卷，再查看以往的试卷。</translation>
+    </message>
+    <message>
+        <source>This paper could not be read from the study record.</source>
+        <translation>无法从学习记录中读取这份试卷。</translation>
+    </message>
+</context>
+<context>
+    <name>practice::PracticeView</name>
+    <message>
+        <source>There are no questions to practise here.</source>
+        <translation>这里没有可练习的题目。</translation>
+    </message>
+</context>
+<context>
+    <name>practice::StudyRecordNotice</name>
+    <message>
+        <source>Study record</source>
+        <translation>学习记录</translation>
+    </message>
+</context>
+<context>
+    <name>practice::StudyWindow</name>
+    <message>
+        <source>Enter or a double click practises the questions of a knowledge point or chapter.</source>
+        <translation>按回车键或双击，练习该知识点或该章的题目。</translation>
+    </message>
+    <message>
+        <source>Enter or a double click shows the paper as it was handed in.</source>
+        <translation>按回车键或双击，按交卷时的样子查看这份试卷。</translation>
+    </message>
+    <message>
+        <source>Choose a way to practise on the left.</source>
+        <translation>请在左边选择一种练习方式。</translation>
+    </message>
+    <message>
+        <source>The bank no longer holds this question as it was.</source>
+        <translation>题库中已没有这道题的原样。</translation>
+    </message>
+    <message>
+        <source>Empty the list of mastered questions? Their answers stay on record.</source>
+        <translation>清空已掌握的题目吗？答题记录仍会保留。</translation>
+    </message>
+</context>
+<context>
     <name>study::StudyRecord</name>
     <message>
         <source>The study record %1 cannot be kept: its folder cannot be made or written. Exams and practice go on, but nothing is recorded this time.</source>
