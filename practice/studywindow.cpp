@@ -168,10 +168,12 @@ StudyWindow::StudyWindow(study::StudyRecord &record, QWidget *parent)
         // Every answer is written at once, in its own transaction.
         if (m_record.isKept())
             m_record.addPracticeAnswer({questionRef(m_bankId, q), given, q.key, m_mode, {}});
+        updateModeCounts();
         tellNotices();
     });
     connect(view, &PracticeView::favouriteToggled, this, [this](const BankQuestion &q, bool on) {
         m_record.setFavourite(questionRef(m_bankId, q), on);
+        updateModeCounts();
         tellNotices();
     });
     connect(view, &PracticeView::positionChanged, this, [this](const BankQuestion &q) {
@@ -420,7 +422,7 @@ void StudyWindow::openPaper(qint64 id)
     }
 }
 
-void StudyWindow::refresh()
+void StudyWindow::updateModeCounts()
 {
     for (std::size_t i = 0; i < modeButtons.size(); ++i) {
         const Mode mode = ButtonModes[i];
@@ -429,6 +431,11 @@ void StudyWindow::refresh()
         modeButtons[i]->setCaption(QStringLiteral("%1（%2 题）").arg(modeName(mode)).arg(count));
         modeButtons[i]->setAccessibleName(modeButtons[i]->Caption());
     }
+}
+
+void StudyWindow::refresh()
+{
+    updateModeCounts();
     fillTopics();
     fillBook();
     fillFavourites();

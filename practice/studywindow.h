@@ -72,6 +72,7 @@ private:
     QWidget *buildBookPage();
     QWidget *buildFavouritePage();
     QWidget *buildPaperPage();
+    void updateModeCounts();
     void fillTopics();
     void fillBook();
     void fillFavourites();

@@ -7,6 +7,8 @@
 // its analysis and knowledge points, leave with "&Q退出" and start again. Screenshots of the
 // score window and of the review go to <build>/screenshots.
 #include "bankreader.h"
+#include "questionref.h"
+#include "studyrecord.h"
 
 #include "tapplication.h"
 
@@ -21,6 +23,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -53,6 +56,7 @@ QPoint scoreNumber(int n)  // BitBtn<n> of the score window
 const QString StartTitle = QStringLiteral("Tarnel北京机动车驾驶员法培考试");
 const QString ExamTitle = QStringLiteral("机动车驾驶员法培考试");
 const QString ScoreTitle = QStringLiteral("评分");
+const QString StudyTitle = QStringLiteral("练习与记录");
 
 QString xdotool(const QStringList &arguments)
 {
@@ -232,6 +236,29 @@ class TestReviewProgram : public QObject {
         return {red, green};
     }
 
+    // The trainer with its study record in `data`.
+    static void startWithRecord(QProcess &program, const QString &data)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        program.setProcessEnvironment(environment);
+        program.setProgram(QStringLiteral(DRVQ_BUILD_DIR "/drvq"));
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start();
+    }
+
+    static QString sampleBank() { return study::bankIdentity(QStringLiteral(DRVQ_BUILD_DIR "/Dat/drvq.mdb")); }
+
+    bool quit(QProcess &program, const QString &start)
+    {
+        key(start, QStringLiteral("alt+q"));
+        if (program.waitForFinished(Deadline))
+            return program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+        program.kill();
+        program.waitForFinished(Deadline);
+        return false;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -346,6 +373,124 @@ private slots:
             QFAIL("\"&Q退出\" on the start window did not end the program");
         }
         QCOMPARE(program.exitCode(), 0);
+    }
+    // A paper handed in is on record when the program is started again; its wrong answers
+    // are in the book and its unanswered questions are not.
+    void aHandedInPaperOutlivesTheProgram()
+    {
+        QTemporaryDir data;
+        const QString recordPath = data.filePath(QStringLiteral("drvq/study.sqlite"));
+        {
+            QProcess program;
+            startWithRecord(program, data.path());
+            QVERIFY(program.waitForStarted());
+            const auto start = window(StartTitle);
+            QVERIFY2(start, "no start window");
+            QVERIFY2(keyUntil(*start, QStringLiteral("alt+s"), [&] { return window(ExamTitle, 0).has_value(); }),
+                     "no exam window");
+            const auto exam = window(ExamTitle);
+            QVERIFY(exam);
+            const QString letters = QStringLiteral("ABBAB");
+            const Question *previous = nullptr;
+            for (const QChar letter : letters) {
+                previous = nextQuestion(*exam, previous);
+                QVERIFY(previous);
+                key(*exam, QStringLiteral("alt+") + letter.toLower());
+            }
+            QVERIFY(nextQuestion(*exam, previous));
+            click(*exam, ExamHandIn);
+            const auto score = window(ScoreTitle);
+            QVERIFY2(score, "no score window");
+            // The paper is written before the score window comes up.
+            {
+                study::StudyRecord record(recordPath);
+                QCOMPARE(record.papers(sampleBank()).size(), 1);
+            }
+            click(*score, ScoreQuit);
+            QVERIFY(gone(ScoreTitle));
+            QVERIFY(quit(program, *start));
+        }
+        QList<qint32> wrong;
+        {
+            study::StudyRecord record(recordPath);
+            const auto papers = record.papers(sampleBank());
+            QCOMPARE(papers.size(), 1);
+            const auto paper = record.paper(papers.first().id);
+            QVERIFY(paper);
+            QCOMPARE(paper->questions.size(), 100);
+            for (int n = 0; n < 100; ++n) {
+                const auto &q = paper->questions[n];
+                QCOMPARE(q.given, n < 5 ? QString(QStringLiteral("ABBAB")[n]) : QString());
+                if (n < 5 && q.given != q.key)
+                    wrong << q.question.tid;
+            }
+            QList<qint32> book;
+            for (const auto &entry : record.book(sampleBank()))
+                book << entry.question.tid;
+            std::sort(wrong.begin(), wrong.end());
+            std::sort(book.begin(), book.end());
+            QCOMPARE(book, wrong);
+        }
+
+        // Started again, the study window opens over the same record.
+        QProcess program;
+        startWithRecord(program, data.path());
+        QVERIFY(program.waitForStarted());
+        const auto start = window(StartTitle);
+        QVERIFY2(start, "no start window the second time");
+        QVERIFY2(keyUntil(*start, QStringLiteral("alt+p"), [&] { return window(StudyTitle, 0).has_value(); }),
+                 "no study window");
+        screenshot(QStringLiteral("study-after-restart"));
+        QVERIFY(quit(program, *start));
+        study::StudyRecord record(recordPath);
+        QCOMPARE(record.papers(sampleBank()).size(), 1);
+        QCOMPARE(record.book(sampleBank()).size(), wrong.size());
+    }
+
+    // Killed with SIGKILL in the middle of practice, the trainer keeps every answer it
+    // had written, and starts again over the same record.
+    void killedDuringPracticeKeepsEveryAnswer()
+    {
+        QTemporaryDir data;
+        const QString recordPath = data.filePath(QStringLiteral("drvq/study.sqlite"));
+        const auto answersOnRecord = [&] {
+            study::StudyRecord record(recordPath);
+            return int(record.answerEvents(sampleBank()).size());
+        };
+        QProcess program;
+        startWithRecord(program, data.path());
+        QVERIFY(program.waitForStarted());
+        const auto start = window(StartTitle);
+        QVERIFY2(start, "no start window");
+        QVERIFY2(keyUntil(*start, QStringLiteral("alt+p"), [&] { return window(StudyTitle, 0).has_value(); }),
+                 "no study window");
+        const auto studyWindow = window(StudyTitle);
+        QVERIFY(studyWindow);
+        // The first way to practise has the focus: in bank order.
+        key(*studyWindow, QStringLiteral("space"));
+        int given = 0;
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY2(keyUntil(*studyWindow, QStringLiteral("alt+a"), [&] { return answersOnRecord() > given; }),
+                     qPrintable(QStringLiteral("answer %1 was not written").arg(i + 1)));
+            ++given;
+            QCOMPARE(answersOnRecord(), given);
+            key(*studyWindow, QStringLiteral("Right"));
+        }
+        screenshot(QStringLiteral("study-practice"));
+        program.kill();
+        QVERIFY(program.waitForFinished(Deadline));
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(answersOnRecord(), given);
+
+        QProcess again;
+        startWithRecord(again, data.path());
+        QVERIFY(again.waitForStarted());
+        const auto start2 = window(StartTitle);
+        QVERIFY2(start2, "no start window after the kill");
+        QVERIFY2(keyUntil(*start2, QStringLiteral("alt+p"), [&] { return window(StudyTitle, 0).has_value(); }),
+                 "no study window after the kill");
+        QVERIFY(quit(again, *start2));
+        QCOMPARE(answersOnRecord(), given);
     }
 };
 
