@@ -7,7 +7,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 RUN_TARGETS   = drvq drvq-bank sample_bank
-BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench drvq-readiness-bench
+BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench drvq-readiness-bench drvq-practice-bench
 
 .PHONY: setup configure build run test bench fuzz clean
 
@@ -40,6 +40,7 @@ bench:
 	$(BUILD)/bench/drvq-review-bench
 	$(BUILD)/bench/drvq-study-bench
 	$(BUILD)/bench/drvq-readiness-bench
+	$(BUILD)/bench/drvq-practice-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
 fuzz:

@@ -49,7 +49,9 @@ QString modeName(Mode mode)
     return {};
 }
 
-QTreeWidget *list(const QString &name, const QStringList &headers)
+// A list of the record. Its columns have widths of their own, the last (a question's text)
+// the rest: sizing columns to their contents would measure every row of a long list.
+QTreeWidget *list(const QString &name, const QStringList &headers, const QList<int> &widths)
 {
     auto *tree = new QTreeWidget;
     tree->setObjectName(name);
@@ -58,8 +60,9 @@ QTreeWidget *list(const QString &name, const QStringList &headers)
     tree->setUniformRowHeights(true);
     tree->setAlternatingRowColors(true);
     tree->setHeaderLabels(headers);
-    tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(true);
+    for (int c = 0; c < widths.size(); ++c)
+        tree->header()->resizeSection(c, widths[c]);
     return tree;
 }
 
@@ -116,17 +119,18 @@ StudyWindow::StudyWindow(study::StudyRecord &record, QWidget *parent)
     , title(new TKvLabel(QStringLiteral("练习与记录"), PanelBkGnd))
     , view(new PracticeView)
     , practising(new QLabel)
-    , topicList(list(QStringLiteral("专项练习"), {QStringLiteral("知识点"), QStringLiteral("题数"), QStringLiteral("答对率")}))
+    , topicList(list(QStringLiteral("专项练习"), {QStringLiteral("知识点"), QStringLiteral("题数"), QStringLiteral("答对率")},
+                     {}))
     , bookList(list(QStringLiteral("错题本"), {QStringLiteral("题号"), QStringLiteral("下次复习"),
-                                               QStringLiteral("复习间隔"), QStringLiteral("题目")}))
+                                               QStringLiteral("复习间隔"), QStringLiteral("题目")}, {60, 130, 70}))
     , removeFromBookButton(pushButton(QStringLiteral("移出错题本")))
-    , masteredList(list(QStringLiteral("已掌握"), {QStringLiteral("题号"), QStringLiteral("题目")}))
+    , masteredList(list(QStringLiteral("已掌握"), {QStringLiteral("题号"), QStringLiteral("题目")}, {60}))
     , practiseMasteredButton(pushButton(QStringLiteral("练习已掌握的题")))
     , clearMasteredButton(pushButton(QStringLiteral("清空已掌握")))
-    , favouriteList(list(QStringLiteral("收藏"), {QStringLiteral("题号"), QStringLiteral("题目")}))
+    , favouriteList(list(QStringLiteral("收藏"), {QStringLiteral("题号"), QStringLiteral("题目")}, {60}))
     , unfavouriteButton(pushButton(QStringLiteral("取消收藏")))
     , paperList(list(QStringLiteral("考试记录"), {QStringLiteral("时间"), QStringLiteral("成绩"), QStringLiteral("结果"),
-                                                  QStringLiteral("用时"), QStringLiteral("答错")}))
+                                                  QStringLiteral("用时"), QStringLiteral("答错")}, {150, 90, 70, 70}))
     , openPaperButton(pushButton(QStringLiteral("查看试卷")))
     , m_record(record)
 {
@@ -151,10 +155,16 @@ StudyWindow::StudyWindow(study::StudyRecord &record, QWidget *parent)
     pages->addTab(buildBookPage(), QStringLiteral("错题本"));
     pages->addTab(buildFavouritePage(), QStringLiteral("收藏"));
     pages->addTab(buildPaperPage(), QStringLiteral("考试记录"));
-    // Each page shows the record as it is now.
+    // Each page shows the record as it is when it is opened.
     connect(pages, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index > 0)
-            refresh();
+        switch (index) {
+        case 0: updateModeCounts(); fillTopics(); break;
+        case 1: fillBook(); break;
+        case 2: fillFavourites(); break;
+        case 3: fillPapers(); break;
+        default: break;
+        }
+        tellNotices();
     });
 
     auto *layout = new QVBoxLayout(PanelBkGnd);
@@ -203,8 +213,10 @@ QWidget *StudyWindow::buildPracticePage()
     modes->addSpacing(6);
     modes->addWidget(topicsLabel);
     topicList->setRootIsDecorated(true);
-    topicList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     topicList->header()->setStretchLastSection(false);
+    topicList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    topicList->header()->resizeSection(1, 44);
+    topicList->header()->resizeSection(2, 86);
     topicList->setToolTip(tr("Enter or a double click practises the questions of a knowledge point or chapter."));
     modes->addWidget(topicList, 1);
     connect(topicList, &QTreeWidget::itemActivated, this,

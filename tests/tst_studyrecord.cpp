@@ -174,6 +174,34 @@ private slots:
         QVERIFY(record->papers(QStringLiteral("/another/drvq.mdb")).isEmpty());
     }
 
+    // The tallies count what answerEvents() lists: practice and paper attempts of one bank,
+    // over every digest a tid has had, unanswered paper questions left out.
+    void theTalliesCountEveryAttemptOfTheBank()
+    {
+        auto record = openRecord();
+        QVERIFY(record->addPaper(paperOf({{3, "A"}, {1, "B"}, {2, ""}, {9, "a"}})));
+        QVERIFY(record->addPracticeAnswer({question(3), QStringLiteral("B"), QStringLiteral("A"), PracticeMode::Random, {}}));
+        QuestionRef rewritten = question(3);
+        rewritten.digest = questionDigest(QStringLiteral("新题"), {}, {}, {}, QStringLiteral("A"));
+        QVERIFY(record->addPracticeAnswer({rewritten, QStringLiteral("A"), QStringLiteral("A"), PracticeMode::Topic, {}}));
+        QVERIFY(record->addPracticeAnswer({question(3, QStringLiteral("/other/drvq.mdb")), QStringLiteral("A"),
+                                           QStringLiteral("A"), PracticeMode::Random, {}}));
+        const QHash<qint32, Tally> tallies = record->tallies(QStringLiteral("/bank/drvq.mdb"));
+        QHash<qint32, Tally> counted;
+        for (const AnswerEvent &e : record->answerEvents(QStringLiteral("/bank/drvq.mdb"))) {
+            ++counted[e.tid].answers;
+            counted[e.tid].right += e.right;
+        }
+        QCOMPARE(tallies.keys().size(), counted.keys().size());
+        for (auto it = counted.cbegin(); it != counted.cend(); ++it) {
+            QCOMPARE(tallies.value(it.key()).answers, it->answers);
+            QCOMPARE(tallies.value(it.key()).right, it->right);
+        }
+        QCOMPARE(tallies.value(3).answers, 3);
+        QCOMPARE(tallies.value(3).right, 2);
+        QVERIFY(!tallies.contains(2));
+    }
+
     void aRewrittenQuestionDoesNotInheritTheOldOnesRecord()
     {
         auto record = openRecord();
