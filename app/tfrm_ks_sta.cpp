@@ -61,16 +61,8 @@ QLabel *link(QWidget *parent, const char *name, const QString &text, int top)
 void applyStartButtonLook(TdxButton &button, const QString &caption)
 {
     button.setCaption(caption);
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setClickedTo(winColor(13562879));
-    colors.setFocusedTo(winColor(9352301));
-    colors.setHotTrack(winColor(32768));
-    button.setHotTrack(true);
+    applyGoldButtonColours(button);
     button.setLayout(TdxButton::blGlyphRight);
-    button.setQuality(TdxButton::bqHigh);
     button.setShowFocusRect(false);
     button.resize(211, button.height());
 }

@@ -7,7 +7,6 @@
 #include "practiceview.h"
 
 #include "tdxbutton.h"
-#include "tdxcolors.h"
 #include "tkvlabel.h"
 #include "winstyle.h"
 
@@ -80,18 +79,9 @@ QString minutesAndSeconds(int seconds)
     return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// Light gold to white with a green border, as the start window's buttons.
 void applyButtonLook(TdxButton &button)
 {
-    TdxColors &colors = button.Colors();
-    colors.setBackgroundFrom(winColor(13562879));
-    colors.setBackgroundTo(Qt::white);
-    colors.setBorderLine(winColor(32768));
-    colors.setClickedTo(winColor(13562879));
-    colors.setFocusedTo(winColor(9352301));
-    colors.setHotTrack(winColor(32768));
-    button.setHotTrack(true);
-    button.setQuality(TdxButton::bqHigh);
+    applyGoldButtonColours(button);
     button.setFocusPolicy(Qt::StrongFocus);
     button.setMinimumHeight(28);
 }

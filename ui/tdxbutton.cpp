@@ -508,3 +508,16 @@ void TdxButton::paintContent(QPainter &painter) const
     }
     painter.restore();
 }
+
+void applyGoldButtonColours(TdxButton &button)
+{
+    TdxColors &colors = button.Colors();
+    colors.setBackgroundFrom(winColor(13562879));
+    colors.setBackgroundTo(Qt::white);
+    colors.setBorderLine(winColor(32768));
+    colors.setClickedTo(winColor(13562879));
+    colors.setFocusedTo(winColor(9352301));
+    colors.setHotTrack(winColor(32768));
+    button.setHotTrack(true);
+    button.setQuality(TdxButton::bqHigh);
+}

@@ -149,3 +149,7 @@ private:
     QShortcut *m_returnShortcut = nullptr;
     QShortcut *m_escapeShortcut = nullptr;
 };
+
+// The start window's look: light gold to white, a green border and a green caption while
+// the pointer is over it; the study window's buttons share it.
+void applyGoldButtonColours(TdxButton &button);
