@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pastpaper.h"
 
+#include "countdown.h"
 #include "exampaper.h"
 #include "handin.h"
 #include "findbyname.h"
 #include "tfrm_ks_choose.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace practice {
 
@@ -85,6 +89,14 @@ int loadPastPaper(const study::PaperRecord &paper, const BankQuestions &bank, co
             if (auto *box = qobject_cast<QLineEdit *>(findComponent(Frm_Ks_Choose, QStringLiteral("Edit%1").arg(n))))
                 box->setText(slot.GivenAnswer);
         }
+    }
+    if (Frm_Ks_Choose) {
+        // The clock as it stood at the hand-in.
+        const int left = std::clamp(Countdown::ExamMinutes * 60 - paper.secondsUsed, 0, Countdown::ExamMinutes * 60);
+        MinutesLeft = left / 60;
+        SecondsLeft = left % 60;
+        Frm_Ks_Choose->Lbl_Minute->setText(Countdown::figure(MinutesLeft));
+        Frm_Ks_Choose->Lbl_Second->setText(Countdown::figure(SecondsLeft));
     }
     return changed;
 }

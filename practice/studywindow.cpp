@@ -6,6 +6,7 @@
 #include "pastpaper.h"
 #include "practiceview.h"
 
+#include "pushbutton.h"
 #include "tdxbutton.h"
 #include "tkvlabel.h"
 #include "winstyle.h"
@@ -86,9 +87,10 @@ void applyButtonLook(TdxButton &button)
     button.setMinimumHeight(28);
 }
 
+// Enter clicks it as Space does.
 QPushButton *pushButton(const QString &caption)
 {
-    auto *button = new QPushButton(caption);
+    auto *button = new PushButton(caption);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return button;
 }

@@ -316,6 +316,9 @@ private slots:
         QCOMPARE(m_window->paperList->topLevelItemCount(), 2);
         QCOMPARE(m_window->paperList->topLevelItem(0)->text(2), QStringLiteral("合格"));
         QCOMPARE(m_window->paperList->topLevelItem(1)->text(1), QStringLiteral("88 / 100"));
+        // The clock shows what was left at the hand-in: 20 of 45 minutes used.
+        QCOMPARE(m_exam->Lbl_Minute->text(), QStringLiteral("25"));
+        QCOMPARE(m_exam->Lbl_Second->text(), QStringLiteral("00"));
         const auto *box = m_exam->findChild<QLineEdit *>(QStringLiteral("Edit5"));
         QCOMPARE(box->text(), QStringLiteral("B"));
         QCOMPARE(scoreWindowSeen.paper[1].AnalysisText, m_bank.questions[0].analysis);
