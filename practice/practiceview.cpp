@@ -53,7 +53,10 @@ PracticeView::PracticeView(QWidget *parent)
     questionText->setAccessibleName(QStringLiteral("题目"));
     questionText->setMaximumHeight(90);
     picture->setObjectName(QStringLiteral("picture"));
-    picture->setFixedSize(120, 120);
+    // Sized to its picture as in the exam window, in a frame of its own so that the layout
+    // stays put from a question without a picture to one with.
+    picture->setAutoSize(true);
+    picture->setTransparent(true);
     picture->setAccessibleName(QStringLiteral("标志图"));
 
     auto *choices = new QGridLayout;
@@ -78,7 +81,11 @@ PracticeView::PracticeView(QWidget *parent)
     left->addWidget(questionText);
     left->addLayout(choices);
     top->addLayout(left, 1);
-    top->addWidget(picture, 0, Qt::AlignTop);
+    auto *pictureFrame = new QWidget(this);
+    pictureFrame->setFixedSize(124, 124);
+    picture->setParent(pictureFrame);
+    picture->move(0, 0);
+    top->addWidget(pictureFrame, 0, Qt::AlignTop);
 
     verdict->setObjectName(QStringLiteral("verdict"));
     verdict->setAccessibleName(QStringLiteral("结果"));
