@@ -5,7 +5,6 @@
 #include "handin.h"
 #include "pastpaper.h"
 #include "programfolder.h"
-#include "readiness.h"
 #include "searchanimation.h"
 #include "studywindow.h"
 #include "tfrm_ks_choose.h"
@@ -61,26 +60,26 @@ void StudySession::openStudyWindow()
         throw;
     }
     HideWaitMessage();
-    m_window->show();
-    m_window->refresh();
+    // A showing fills the pages; a window already up is filled again here.
+    if (m_window->isVisible())
+        m_window->refresh();
+    else
+        m_window->show();
     m_window->raise();
     m_window->activateWindow();
 }
 
 void StudySession::recordPaper(const QDateTime &startedAt, int secondsUsed)
 {
-    const QString id = study::bankIdentity(DatabasePath);
-    QList<study::BankQuestion> questions;
-    // The pass chance at the start needs the bank's questions only once there is enough
-    // practice to estimate it.
-    if (m_record->isKept() && m_record->answerEvents(id, startedAt).size() >= study::MinAnswersForReadiness) {
+    const auto bank = [this]() -> QList<study::BankQuestion> {
         try {
-            questions = practice::estimatorQuestions(connectedBank());
+            return practice::estimatorQuestions(connectedBank());
         } catch (...) {
             // Without the bank the paper is still kept, without a pass chance.
+            return {};
         }
-    }
-    practice::recordHandedInPaper(*m_record, id, questions, startedAt, secondsUsed, &m_exam);
+    };
+    practice::recordHandedInPaper(*m_record, study::bankIdentity(DatabasePath), bank, startedAt, secondsUsed, &m_exam);
     if (m_window && m_window->isVisible())
         m_window->refresh();
 }

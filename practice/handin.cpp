@@ -45,24 +45,40 @@ study::PaperRecord paperRecordFromExam(const QString &bankId, const QDateTime &s
     return paper;
 }
 
-std::optional<double> passChanceAt(const study::StudyRecord &record, const QString &bankId,
-                                   const QList<study::BankQuestion> &bank, const QDateTime &startedAt)
+namespace {
+
+std::optional<double> chanceFrom(const QList<study::AnswerEvent> &events, const QList<study::BankQuestion> &bank,
+                                 const QDateTime &startedAt)
 {
-    if (bank.isEmpty() || !startedAt.isValid())
+    if (bank.isEmpty())
         return std::nullopt;
-    const study::Readiness readiness =
-        study::estimateReadiness(bank, record.answerEvents(bankId, startedAt), startedAt);
+    const study::Readiness readiness = study::estimateReadiness(bank, events, startedAt);
     if (!readiness.enoughEvidence)
         return std::nullopt;
     return readiness.chance;
 }
 
-void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, const QList<study::BankQuestion> &bank,
+} // namespace
+
+std::optional<double> passChanceAt(const study::StudyRecord &record, const QString &bankId,
+                                   const QList<study::BankQuestion> &bank, const QDateTime &startedAt)
+{
+    if (bank.isEmpty() || !startedAt.isValid())
+        return std::nullopt;
+    return chanceFrom(record.answerEvents(bankId, startedAt), bank, startedAt);
+}
+
+void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, const EstimatorBank &bank,
                          const QDateTime &startedAt, int secondsUsed, QWidget *parent)
 {
     if (record.isKept()) {
         study::PaperRecord paper = paperRecordFromExam(bankId, startedAt, secondsUsed);
-        paper.passChanceAtStart = passChanceAt(record, bankId, bank, startedAt);
+        if (bank && startedAt.isValid()) {
+            // The answers are read once; the bank only when they are enough for an estimate.
+            const QList<study::AnswerEvent> events = record.answerEvents(bankId, startedAt);
+            if (events.size() >= study::MinAnswersForReadiness)
+                paper.passChanceAtStart = chanceFrom(events, bank(), startedAt);
+        }
         record.addPaper(paper);
     }
     showRecordNotices(record, parent);

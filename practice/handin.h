@@ -25,10 +25,14 @@ namespace practice {
 [[nodiscard]] std::optional<double> passChanceAt(const study::StudyRecord &record, const QString &bankId,
                                                  const QList<study::BankQuestion> &bank, const QDateTime &startedAt);
 
+// The bank's questions for the estimate, read only when there is practice enough for one;
+// an empty list or no function leaves the paper without a pass chance.
+using EstimatorBank = std::function<QList<study::BankQuestion>()>;
+
 // Writes the handed-in paper to the record with the pass chance at its start; a record
 // that is not kept this run writes nothing and the exam goes on. The record's notices are
 // shown once each.
-void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, const QList<study::BankQuestion> &bank,
+void recordHandedInPaper(study::StudyRecord &record, const QString &bankId, const EstimatorBank &bank,
                          const QDateTime &startedAt, int secondsUsed, QWidget *parent);
 
 // Shows each notice the record has not shown yet.

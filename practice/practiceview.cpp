@@ -7,7 +7,6 @@
 
 #include "pushbutton.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -33,6 +33,7 @@ namespace {
 constexpr int TidRole = Qt::UserRole;
 constexpr int CodeRole = Qt::UserRole + 1;
 constexpr int PaperRole = Qt::UserRole + 2;
+constexpr int DigestRole = Qt::UserRole + 3;
 
 const std::array<Mode, 4> ButtonModes{Mode::Sequential, Mode::Random, Mode::WrongBook, Mode::Favourites};
 
@@ -93,6 +94,13 @@ QPushButton *pushButton(const QString &caption)
     auto *button = new PushButton(caption);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return button;
+}
+
+// Where the question with this tid is in a list; -1 when it is not there.
+int indexOfTid(const QList<const BankQuestion *> &questions, qint32 tid)
+{
+    const auto at = std::find_if(questions.cbegin(), questions.cend(), [tid](const BankQuestion *q) { return q->tid == tid; });
+    return at == questions.cend() ? -1 : int(at - questions.cbegin());
 }
 
 // The share right of a tally as a list shows it, with the answers behind it.
@@ -373,11 +381,7 @@ void StudyWindow::practise(Mode mode)
     int start = 0;
     if (mode == Mode::Sequential) {
         // Goes on at the question where the trainee stopped last time.
-        const int tid = m_record.sequentialPosition(m_bankId);
-        const auto at = std::find_if(questions.cbegin(), questions.cend(),
-                                     [tid](const BankQuestion *q) { return q->tid == tid; });
-        if (at != questions.cend())
-            start = int(at - questions.cbegin());
+        start = std::max(0, indexOfTid(questions, m_record.sequentialPosition(m_bankId)));
     }
     practiseList(mode, questions, start, modeName(mode));
 }
@@ -404,14 +408,12 @@ void StudyWindow::practiseTopic(const QString &code)
 void StudyWindow::practiseFromList(QTreeWidgetItem *item, Mode mode)
 {
     const QList<const BankQuestion *> questions = questionsFor(mode);
-    const qint32 tid = item ? item->data(0, TidRole).toInt() : 0;
-    const auto at = std::find_if(questions.cbegin(), questions.cend(),
-                                 [tid](const BankQuestion *q) { return q->tid == tid; });
-    if (at == questions.cend()) {
+    const int at = indexOfTid(questions, item ? item->data(0, TidRole).toInt() : 0);
+    if (at < 0) {
         tellTrainee(this, tr("The bank no longer holds this question as it was."));
         return;
     }
-    practiseList(mode, questions, int(at - questions.cbegin()), modeName(mode));
+    practiseList(mode, questions, at, modeName(mode));
 }
 
 void StudyWindow::openPaper(qint64 id)
@@ -522,7 +524,7 @@ void StudyWindow::fillBook()
                        due ? QStringLiteral("已到期") : entry.step.due.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                        QStringLiteral("%1 天").arg(days), q ? oneLine(q->question) : changedQuestionText()});
         item->setData(0, TidRole, entry.question.tid);
-        item->setData(0, CodeRole, QString::fromLatin1(entry.question.digest));
+        item->setData(0, DigestRole, entry.question.digest);
         if (due)
             item->setForeground(1, QColor(0x80, 0, 0));
     }
@@ -546,7 +548,7 @@ void StudyWindow::fillFavourites()
         auto *item =
             new QTreeWidgetItem(favouriteList, {QString::number(ref.tid), q ? oneLine(q->question) : changedQuestionText()});
         item->setData(0, TidRole, ref.tid);
-        item->setData(0, CodeRole, QString::fromLatin1(ref.digest));
+        item->setData(0, DigestRole, ref.digest);
     }
     unfavouriteButton->setEnabled(favouriteList->topLevelItemCount() > 0);
 }
@@ -577,9 +579,11 @@ void StudyWindow::removeSelectedFromBook()
 {
     const QList<QTreeWidgetItem *> selected = bookList->selectedItems();
     for (QTreeWidgetItem *item : selected) {
-        m_record.removeFromBook({m_bankId, item->data(0, TidRole).toInt(), item->data(0, CodeRole).toString().toLatin1()});
+        m_record.removeFromBook({m_bankId, item->data(0, TidRole).toInt(), item->data(0, DigestRole).toByteArray()});
     }
-    refresh();
+    updateModeCounts();
+    fillBook();
+    tellNotices();
 }
 
 void StudyWindow::clearMastered()
@@ -587,15 +591,18 @@ void StudyWindow::clearMastered()
     if (!confirm(tr("Empty the list of mastered questions? Their answers stay on record.")))
         return;
     m_record.clearMastered(m_bankId);
-    refresh();
+    fillBook();
+    tellNotices();
 }
 
 void StudyWindow::unfavouriteSelected()
 {
     if (QTreeWidgetItem *item = favouriteList->currentItem())
-        m_record.setFavourite({m_bankId, item->data(0, TidRole).toInt(), item->data(0, CodeRole).toString().toLatin1()},
+        m_record.setFavourite({m_bankId, item->data(0, TidRole).toInt(), item->data(0, DigestRole).toByteArray()},
                               false);
-    refresh();
+    updateModeCounts();
+    fillFavourites();
+    tellNotices();
 }
 
 void StudyWindow::tellNotices()

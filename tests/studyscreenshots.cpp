@@ -6,6 +6,7 @@
 // score window.
 //
 //   study_screenshots BUILD_DIR OUT_DIR
+#include "drawnslot.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -86,16 +87,7 @@ int main(int argc, char *argv[])
         if (day % 2 == 1) {
             for (int n = 1; n <= ExamLength; ++n) {
                 const BankQuestion &q = bank.questions[(day * 53 + n * 13) % bank.questions.size()];
-                _Tk &slot = ExamPaper[n];
-                slot = _Tk{};
-                slot.QuestionId = q.tid;
-                slot.QuestionText = q.question;
-                slot.ChoiceA = q.choiceA;
-                slot.ChoiceB = q.choiceB;
-                slot.ChoiceC = q.choiceC;
-                slot.CorrectKey = q.key;
-                slot.QuestionScore = q.score;
-                slot.GivenAnswer = random.bounded(100) < 80 + day / 2 ? q.key : QStringLiteral("B");
+                ExamPaper[n] = examtest::drawnSlot(q, random.bounded(100) < 80 + day / 2 ? q.key : QStringLiteral("B"));
             }
             const QDateTime began = now;
             now = now.addSecs(1500 + random.bounded(900));

@@ -136,7 +136,7 @@ private slots:
         QVERIFY(*chance > 0.5);
 
         fillPaper(95);
-        practice::recordHandedInPaper(record, bank, questions, start, 900, nullptr);
+        practice::recordHandedInPaper(record, bank, [&] { return questions; }, start, 900, nullptr);
         const auto papers = record.papers(bank);
         QCOMPARE(papers.size(), 1);
         QVERIFY(papers.first().passChanceAtStart.has_value());

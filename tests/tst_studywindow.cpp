@@ -3,6 +3,7 @@
 // The study window over a small bank and a record in a temporary folder: what practice
 // writes, the book and favourites pages, practice by topic, and a past paper reviewed as
 // it was handed in without recording or drawing anything.
+#include "drawnslot.h"
 #include "examtestbank.h"
 
 #include "exampaper.h"
@@ -84,17 +85,7 @@ class TestStudyWindow : public QObject {
     void fillPaper(int wrong)
     {
         for (int n = 1; n <= ExamLength; ++n) {
-            const BankQuestion &q = m_bank.questions[n - 1];
-            _Tk &slot = ExamPaper[n];
-            slot = _Tk{};
-            slot.QuestionId = q.tid;
-            slot.QuestionText = q.question;
-            slot.ChoiceA = q.choiceA;
-            slot.ChoiceB = q.choiceB;
-            slot.ChoiceC = q.choiceC;
-            slot.CorrectKey = q.key;
-            slot.QuestionScore = q.score;
-            slot.GivenAnswer = n <= wrong ? QStringLiteral("B") : QStringLiteral("A");
+            ExamPaper[n] = examtest::drawnSlot(m_bank.questions[n - 1], n <= wrong ? QStringLiteral("B") : QStringLiteral("A"));
         }
     }
 
