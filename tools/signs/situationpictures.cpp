@@ -420,7 +420,7 @@ void doorOpening(SignPainter &sp)
     line(sp, {82, 47}, {76, 41}, 2, QColor(160, 20, 26));
 }
 
-// A narrow bridge over a river.
+// A narrow bridge over a river, a slow lorry on it ahead of the trainee.
 void narrowBridge(SignPainter &sp)
 {
     ground(sp);
@@ -429,7 +429,7 @@ void narrowBridge(SignPainter &sp)
     line(sp, {40, 28}, {40, 76}, 3, QColor(200, 200, 204));
     line(sp, {80, 28}, {80, 76}, 3, QColor(200, 200, 204));
     car(sp, {69, 92}, 0, true);
-    car(sp, {69, 52}, 0, false, Truck);
+    lorry(sp, {69, 50}, 0);
 }
 
 const std::array Pictures{
