@@ -56,7 +56,7 @@ void warningTriangle(SignPainter &sp, QPointF centre)
 {
     const QPolygonF outer{{centre.x(), centre.y() - 5}, {centre.x() + 5.5, centre.y() + 4},
                           {centre.x() - 5.5, centre.y() + 4}};
-    sp.fillPolygon(outer, QColor(230, 20, 20));
+    sp.fillPolygon(outer, QColor(255, 70, 20));
     const QPolygonF inner{{centre.x(), centre.y() - 1.5}, {centre.x() + 2.5, centre.y() + 2.3},
                           {centre.x() - 2.5, centre.y() + 2.3}};
     sp.fillPolygon(inner, Asphalt);
