@@ -215,6 +215,7 @@ private slots:
     void dashboardLampsGlowInTheirColour_data();
     void dashboardLampsGlowInTheirColour();
     void situationsShowTheTraineesCarWholeAndOnce();
+    void theTraineesCarStandsOnTheRoad();
 };
 
 void TestSigns::paintsExactlyTheSignsOfTheQuestionBank()
@@ -951,6 +952,46 @@ void TestSigns::situationsShowTheTraineesCarWholeAndOnce()
         QVERIFY2(box.width() <= 30 && box.height() <= 30, qPrintable(what + QStringLiteral(": red spread over the picture")));
     }
     QVERIFY(situations >= 1);
+}
+
+void TestSigns::theTraineesCarStandsOnTheRoad()
+{
+    // A car placed a few pixels off its lane sits on the verge: the band round the red
+    // car is then mostly grass. Every situation has its car on the carriageway, a bay or a
+    // slope seen from the side, so little of that band may be grass.
+    const QColor own(222, 28, 36);
+    const QColor grass(118, 168, 92);
+    const auto near = [](const QColor &c, const QColor &to, int by) {
+        return qAbs(c.red() - to.red()) <= by && qAbs(c.green() - to.green()) <= by
+            && qAbs(c.blue() - to.blue()) <= by;
+    };
+    for (const SignEntry &e : SignCatalog::entries()) {
+        if (!e.id.startsWith(u"lk_"))
+            continue;
+        const QImage image = SignCatalog::render(e);
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (near(image.pixelColor(x, y), own, 10))
+                    box |= QRect(x, y, 1, 1);
+        QVERIFY2(!box.isEmpty(), qPrintable(e.id.toString()));
+        const QRect band = box.adjusted(-4, -4, 4, 4) & image.rect();
+        int ring = 0;
+        int onGrass = 0;
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            for (int x = band.left(); x <= band.right(); ++x) {
+                if (box.adjusted(-1, -1, 1, 1).contains(x, y))
+                    continue;
+                ++ring;
+                if (near(image.pixelColor(x, y), grass, 6))
+                    ++onGrass;
+            }
+        }
+        QVERIFY2(onGrass * 5 < ring,
+                 qPrintable(e.id.toString() + QStringLiteral(": %1 of %2 pixels round the trainee's car are grass")
+                                                  .arg(onGrass)
+                                                  .arg(ring)));
+    }
 }
 
 #include "tst_signs.moc"
