@@ -12,3 +12,4 @@
 [[nodiscard]] std::span<const SignEntry> handSignalPictures();
 [[nodiscard]] std::span<const SignEntry> dashboardLampPictures();
 [[nodiscard]] std::span<const SignEntry> situationPictures();
+[[nodiscard]] std::span<const SignEntry> situationPictures4();
