@@ -460,14 +460,14 @@ void tidalLane(SignPainter &sp)
     move(sp, path({{74, 69}, {74, 50}}));
 }
 
-// A bus lane on the right, yellow-edged and marked; the trainee is beside it.
+// A bus lane on the right behind a yellow broken line, marked for buses; the trainee is beside it.
 void busLane(SignPainter &sp)
 {
     ground(sp);
     road(sp, QRectF(14, 0, 100, 105));
     line(sp, {16, 0}, {16, 105}, 1.6, Amber);
     dashed(sp, {50, 0}, {50, 105}, 1.4, Paint);
-    line(sp, {84, 0}, {84, 105}, 2, Amber);
+    dashed(sp, {84, 0}, {84, 105}, 2, Amber, 10, 5);
     line(sp, {112.5, 0}, {112.5, 105}, 1, Paint);
     sp.text(QStringLiteral("公交"), SignPainter::cjkFont(), QRectF(90, 50, 18, 9), Amber, true, 0.4);
     sp.text(QStringLiteral("专用"), SignPainter::cjkFont(), QRectF(90, 62, 18, 9), Amber, true, 0.4);
