@@ -73,7 +73,8 @@ void arrowLamp(SignPainter &sp, QPointF centre, qreal direction, const QColor &l
     p.restore();
 }
 
-const QColor LampRed(240, 30, 30);
+// Lighter than the trainee's car, so that the soft edges of a red arrow never match it.
+const QColor LampRed(255, 64, 52);
 const QColor LampGreen(0, 210, 120);
 const QColor LampAmber(255, 190, 0);
 
