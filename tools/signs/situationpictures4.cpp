@@ -136,12 +136,13 @@ void walkerWithStick(SignPainter &sp, QPointF centre, QPointF tip, const QColor 
     person(sp, centre);
 }
 
-// A child: smaller than a grown-up, in a yellow cap.
+// A child: smaller than a grown-up, in a dark school coat and a yellow cap that show on
+// zebra stripes too.
 void child(SignPainter &sp, QPointF centre)
 {
     QPainterPath shoulders;
-    shoulders.addEllipse(centre, 3.8, 2.5);
-    sp.fill(shoulders, QColor(40, 170, 220));
+    shoulders.addEllipse(centre, 4.2, 2.8);
+    sp.fill(shoulders, QColor(20, 100, 150));
     QPainterPath cap;
     cap.addEllipse(centre, 2, 2);
     sp.fill(cap, QColor(255, 230, 0));
@@ -590,6 +591,63 @@ void policeOverrides(SignPainter &sp)
     move(sp, path({{26, 62}, {40, 62}}));
 }
 
+// The round light is green but the left arrow red; the trainee is first in the left-turn
+// lane, with no waiting zone.
+void leftArrowRed(SignPainter &sp)
+{
+    ground(sp);
+    wideCrossroads(sp);
+    car(sp, {68, 96}, 0, true);
+    car(sp, {86, 60}, 0, false);
+    move(sp, path({{86, 47}, {86, 26}}));
+    arrowLamp(sp, {8, 90}, -90, LampRed);
+    signal(sp, {20, 90}, Light::Green);
+}
+
+// The light turned yellow after the trainee had crossed the stop line.
+void yellowPastStopLine(SignPainter &sp)
+{
+    ground(sp);
+    crossroads(sp, true);
+    signal(sp, {30, 86}, Light::Yellow);
+    car(sp, {71, 56}, 0, true);
+    move(sp, path({{71, 43}, {71, 22}}));
+    car(sp, {108, 42}, -90, false);
+}
+
+// The trainee is on the main road; a car waits at the yield line of a side road on the right.
+void mainRoadSideRoadCar(SignPainter &sp)
+{
+    ground(sp);
+    road(sp, QRectF(30, 0, 48, 105));
+    road(sp, QRectF(78, 36, 42, 32));
+    line(sp, {54, 0}, {54, 105}, 1.6, Amber);
+    line(sp, {31.5, 0}, {31.5, 105}, 1, Paint);
+    line(sp, {76.5, 0}, {76.5, 36}, 1, Paint);
+    line(sp, {76.5, 68}, {76.5, 105}, 1, Paint);
+    line(sp, {92, 52}, {120, 52}, 1.4, Amber);
+    dashed(sp, {81, 36}, {81, 51}, 1.4, Paint, 3, 2);
+    dashed(sp, {84, 36}, {84, 51}, 1.4, Paint, 3, 2);
+    yieldSign(sp, {100, 26});
+    car(sp, {98, 44}, -90, false);
+    blinker(sp, {89, 38.5});
+    car(sp, {66, 86}, 0, true);
+    move(sp, path({{66, 73}, {66, 40}}));
+}
+
+// A line of schoolchildren crosses on the zebra; the oncoming car has stopped.
+void schoolchildrenCrossing(SignPainter &sp)
+{
+    ground(sp);
+    twoWayRoad(sp, 30, 90, false);
+    zebra(sp, QRectF(30, 34, 60, 12));
+    for (qreal x : {40.0, 50.0, 60.0, 70.0})
+        child(sp, {x, 40});
+    move(sp, path({{74, 40}, {84, 40}}));
+    car(sp, {45, 20}, 180, false);
+    car(sp, {75, 84}, 0, true);
+}
+
 const std::array Pictures{
     SignEntry{u"lk_huangshandeng", u"路况：路口黄灯闪烁", flashingYellow, Size},
     SignEntry{u"lk_zuowandaizhuanqu", u"路况：左弯待转区", leftTurnWaitingZone, Size},
@@ -615,6 +673,10 @@ const std::array Pictures{
     SignEntry{u"lk_zhuanwanxingren", u"路况：左转遇成群行人", crowdWhileTurning, Size},
     SignEntry{u"lk_mangren", u"路况：盲人横过道路", blindManCrossing, Size},
     SignEntry{u"lk_jiaojingzhihui", u"路况：交警在路口指挥", policeOverrides, Size},
+    SignEntry{u"lk_zuozhuanhongjiantou", u"路况：左转箭头灯为红灯", leftArrowRed, Size},
+    SignEntry{u"lk_huangdengyiguoxian", u"路况：越过停止线后黄灯亮", yellowPastStopLine, Size},
+    SignEntry{u"lk_ganluzhixing", u"路况：干路直行遇支路车辆", mainRoadSideRoadCar, Size},
+    SignEntry{u"lk_xueshengguolu", u"路况：学生列队横过道路", schoolchildrenCrossing, Size},
 };
 
 } // namespace
