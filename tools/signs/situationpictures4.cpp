@@ -136,15 +136,18 @@ void walkerWithStick(SignPainter &sp, QPointF centre, QPointF tip, const QColor 
     person(sp, centre);
 }
 
-// A child: smaller than a grown-up, in a dark school coat and a yellow cap that show on
-// zebra stripes too.
+// A child: smaller than a grown-up, in a bright blue coat with a dark rim and a yellow cap,
+// so that it shows on asphalt and on zebra stripes alike.
 void child(SignPainter &sp, QPointF centre)
 {
     QPainterPath shoulders;
-    shoulders.addEllipse(centre, 4.2, 2.8);
-    sp.fill(shoulders, QColor(20, 100, 150));
+    shoulders.addEllipse(centre, 4.6, 3);
+    sp.fill(shoulders, QColor(20, 40, 70));
+    QPainterPath coat;
+    coat.addEllipse(centre, 3.8, 2.3);
+    sp.fill(coat, QColor(0, 150, 255));
     QPainterPath cap;
-    cap.addEllipse(centre, 2, 2);
+    cap.addEllipse(centre, 2.2, 2.2);
     sp.fill(cap, QColor(255, 230, 0));
 }
 
@@ -551,8 +554,8 @@ void childRunsOut(SignPainter &sp)
     twoWayRoad(sp, 26, 94, false);
     car(sp, {86, 20}, 0, false, Truck);
     car(sp, {86, 48}, 0, false);
-    child(sp, {84, 34});
-    move(sp, path({{80, 34}, {70, 34}}));
+    child(sp, {80, 34});
+    move(sp, path({{75, 34}, {66, 34}}));
     car(sp, {68, 84}, 0, true);
 }
 
