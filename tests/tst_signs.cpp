@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 
@@ -216,6 +217,8 @@ private slots:
     void dashboardLampsGlowInTheirColour();
     void situationsShowTheTraineesCarWholeAndOnce();
     void theTraineesCarStandsOnTheRoad();
+    void situationLampsShowWhatTheQuestionsReadOff_data();
+    void situationLampsShowWhatTheQuestionsReadOff();
 };
 
 void TestSigns::paintsExactlyTheSignsOfTheQuestionBank()
@@ -992,6 +995,66 @@ void TestSigns::theTraineesCarStandsOnTheRoad()
                                                   .arg(onGrass)
                                                   .arg(ring)));
     }
+}
+
+void TestSigns::situationLampsShowWhatTheQuestionsReadOff_data()
+{
+    // How each lit colour shows: 0 not lit, 2 lit as a round lamp or a lane lamp, -1 and 1
+    // lit as an arrow pointing left or right.
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::newRow("flashing yellow") << "lk_huangshandeng" << 0 << 0;
+    QTest::newRow("yellow at the stop line") << "lk_huangdengtingchexian" << 0 << 0;
+    QTest::newRow("waiting zone") << "lk_zuowandaizhuanqu" << -1 << 2;
+    QTest::newRow("right arrow red") << "lk_youzhuanhongjiantou" << 1 << 2;
+    QTest::newRow("left arrow green") << "lk_zuozhuanlvjiantou" << 2 << -1;
+    QTest::newRow("crowd while turning") << "lk_zhuanwanxingren" << 0 << 2;
+    QTest::newRow("police at the junction") << "lk_jiaojingzhihui" << 0 << 2;
+    QTest::newRow("tidal lane") << "lk_chaoxichedao" << 2 << 2;
+}
+
+void TestSigns::situationLampsShowWhatTheQuestionsReadOff()
+{
+    // The questions on these pictures turn on which lamp is lit and which way its arrow
+    // points; a lamp of the wrong colour or an arrow turned the wrong way makes the keyed
+    // answer wrong. Lit lamps are told by their brightness, so that the trainee's red car and
+    // the red of signs do not count.
+    QFETCH(QString, id);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    const QImage image = painted(id);
+    using Test = bool (*)(QRgb);
+    const auto check = [&](Test lamp, int expected, const QString &name) {
+        QList<QPoint> lit;
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (lamp(image.pixel(x, y))) {
+                    lit.append(QPoint(x, y));
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        if (expected == 0) {
+            QVERIFY2(lit.size() < 4, qPrintable(id + ": a " + name + " lamp is lit"));
+            return;
+        }
+        QVERIFY2(lit.size() > 15, qPrintable(id + ": no " + name + " lamp is lit"));
+        if (expected == 2)
+            return;
+        // An arrow's head is wider than its shaft: most of its lit pixels lie in the half
+        // it points to.
+        const qreal middle = (box.left() + box.right()) / 2.0;
+        const auto inHead = std::count_if(lit.begin(), lit.end(), [&](QPoint p) { return (p.x() - middle) * expected > 0; });
+        const auto inTail = std::count_if(lit.begin(), lit.end(), [&](QPoint p) { return (p.x() - middle) * expected < 0; });
+        QVERIFY2(inHead > inTail * 1.3, qPrintable(id + ": the " + name + " arrow points the wrong way ("
+                                                   + QString::number(inHead) + " / " + QString::number(inTail) + ")"));
+    };
+    // Brighter than the trainee's car (red 222) and the red of signs.
+    check([](QRgb c) { return qRed(c) > 232 && qGreen(c) < 90 && qBlue(c) < 90; }, red, QStringLiteral("red"));
+    check([](QRgb c) { return qGreen(c) > 195 && qRed(c) < 40 && qBlue(c) > 100 && qBlue(c) < 140; }, green,
+          QStringLiteral("green"));
 }
 
 #include "tst_signs.moc"

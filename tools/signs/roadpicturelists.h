@@ -12,4 +12,5 @@
 [[nodiscard]] std::span<const SignEntry> handSignalPictures();
 [[nodiscard]] std::span<const SignEntry> dashboardLampPictures();
 [[nodiscard]] std::span<const SignEntry> situationPictures();
+[[nodiscard]] std::span<const SignEntry> situationPictures4();
 [[nodiscard]] std::span<const SignEntry> situationPictures5();

@@ -12,7 +12,7 @@ std::span<const SignEntry> roadPictureEntries()
         std::vector<SignEntry> list;
         for (const std::span<const SignEntry> kind :
              {markingPictures(), signalLightPictures(), handSignalPictures(), dashboardLampPictures(),
-              situationPictures(), situationPictures5()})
+              situationPictures(), situationPictures4(), situationPictures5()})
             list.insert(list.end(), kind.begin(), kind.end());
         return list;
     }();
