@@ -379,14 +379,23 @@ StatsPage::StatsPage(study::StudyRecord &record, QString bankId, QList<study::Ba
 
 void StatsPage::refresh()
 {
-    // Each of the record's lists is read once; the answers themselves only by the estimate.
+    // Each of the record's lists is read once. The estimate needs every answer in order, so
+    // the tallies per question are counted from those answers rather than asked of the
+    // record again: counting them in the database costs as much again as reading them.
     const QList<study::PaperSummary> papers = m_record.papers(m_bankId);
-    const QHash<qint32, study::Tally> tallies = m_record.tallies(m_bankId);
-    emptyNote->setVisible(papers.isEmpty() && tallies.isEmpty());
+    const QList<study::AnswerEvent> events = m_record.answerEvents(m_bankId);
+    QHash<qint32, study::Tally> tallies;
+    tallies.reserve(m_bank.size());
+    for (const study::AnswerEvent &e : events) {
+        study::Tally &t = tallies[e.tid];
+        ++t.answers;
+        t.right += e.right ? 1 : 0;
+    }
+    emptyNote->setVisible(papers.isEmpty() && events.isEmpty());
     fillScores(papers);
     fillTopics(tallies);
     fillCoverage(tallies);
-    fillReadiness();
+    fillReadiness(events);
     fillCheck(papers);
 }
 
@@ -578,13 +587,13 @@ void StatsPage::fillCoverage(const QHash<qint32, study::Tally> &tallies)
                            {partUnseen, QColor(0xf0, 0xf0, 0xf0), QStringLiteral("没做过")}});
 }
 
-void StatsPage::fillReadiness()
+void StatsPage::fillReadiness(const QList<study::AnswerEvent> &events)
 {
     if (m_bank.isEmpty()) {
         readinessText->setText(tr("The bank holds no questions."));
         return;
     }
-    const study::Readiness r = study::estimateReadiness(m_bank, m_record.answerEvents(m_bankId), m_record.now());
+    const study::Readiness r = study::estimateReadiness(m_bank, events, m_record.now());
     if (r.enoughEvidence) {
         readinessText->setText(QStringLiteral("下次模拟考试的合格概率约 %1（区间 %2–%3）")
                                    .arg(percent(r.chance), percent(r.low), percent(r.high)));

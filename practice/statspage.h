@@ -55,7 +55,7 @@ private:
     void fillScores(const QList<study::PaperSummary> &newestFirst);
     void fillTopics(const QHash<qint32, study::Tally> &tallies);
     void fillCoverage(const QHash<qint32, study::Tally> &tallies);
-    void fillReadiness();
+    void fillReadiness(const QList<study::AnswerEvent> &events);
     void fillCheck(const QList<study::PaperSummary> &newestFirst);
 
     study::StudyRecord &m_record;
