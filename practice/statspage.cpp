@@ -631,10 +631,11 @@ void StatsPage::fillCheck(const QList<study::PaperSummary> &newestFirst)
                       "", c.papers)
                        .arg(c.brier, 0, 'f', 3)
                        .arg(c.baselineBrier, 0, 'f', 3);
-    text += QLatin1Char(' ');
+    // The verdict on a line of its own, the caveat of few papers after it.
+    text += QLatin1Char('\n');
     text += c.beatsBaseline() ? QStringLiteral("预测比只看以往合格率准确。") : QStringLiteral("预测不如以往合格率。");
     if (c.papers < 10)
-        text += QLatin1Char(' ') + tr("With fewer than 10 papers this says little yet.");
+        text += tr("With fewer than 10 papers this says little yet.");
     checkVerdict->setText(text);
 }
 
