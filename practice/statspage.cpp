@@ -368,7 +368,7 @@ StatsPage::StatsPage(study::StudyRecord &record, QString bankId, QList<study::Ba
     checkTable->header()->resizeSection(2, 90);
     checkTable->header()->resizeSection(3, 120);
     checkTable->setMaximumWidth(150 + 60 + 90 + 120 + 4);
-    checkTable->setFixedHeight(checkTable->header()->sizeHint().height() + 4 * 22 + 6);
+    checkTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(checkTable);
     checkVerdict->setObjectName(QStringLiteral("checkVerdict"));
     layout->addWidget(checkVerdict);
@@ -621,6 +621,10 @@ void StatsPage::fillCheck(const QList<study::PaperSummary> &newestFirst)
         for (int col = 1; col < 4; ++col)
             item->setTextAlignment(col, Qt::AlignRight | Qt::AlignVCenter);
     }
+    // As tall as its rows: the table never scrolls inside the page.
+    checkTable->setFixedHeight(checkTable->header()->sizeHint().height() +
+                               checkTable->topLevelItemCount() * checkTable->sizeHintForRow(0) +
+                               2 * checkTable->frameWidth() + 2);
     if (c.papers == 0) {
         checkVerdict->setText(tr("No paper handed in with a pass chance yet: each paper keeps the chance shown as "
                                  "it began, once there is evidence enough for one."));

@@ -19,6 +19,7 @@
 
 #include "calibration.h"
 #include "tapplication.h"
+#include "translations.h"
 #include "tdm.h"
 #include "tfrm_ks_choose.h"
 #include "tfrm_ping.h"
@@ -87,7 +88,7 @@ void statsScreenshot(const BankQuestions &bank, const QString &bankId, const QSt
     }
     const auto answerOf = [&](qsizetype i, int day) {
         const BankQuestion &q = bank.questions[i];
-        const double z = 0.6 + 0.11 * day + difficulty[std::size_t(i)] + 0.35 * std::min(seen[std::size_t(i)], 4);
+        const double z = 0.9 + 0.06 * day + difficulty[std::size_t(i)] + 0.3 * std::min(seen[std::size_t(i)], 4);
         ++seen[std::size_t(i)];
         if (random.generateDouble() < 1.0 / (1.0 + std::exp(-z)))
             return q.key;
@@ -150,6 +151,7 @@ void statsScreenshot(const BankQuestions &bank, const QString &bankId, const QSt
 int main(int argc, char *argv[])
 {
     TApplication app(argc, argv);
+    installTranslations(app, QLocale(QLocale::Chinese, QLocale::China));
     if (argc != 3)
         qFatal("usage: study_screenshots BUILD_DIR OUT_DIR");
     outFolder = QString::fromLocal8Bit(argv[2]);
