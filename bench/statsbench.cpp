@@ -127,10 +127,13 @@ int main(int argc, char *argv[])
     const double talliesMs = msOf([&] { (void)record.tallies(BankId); });
     const double bookMs = msOf([&] { (void)record.book(BankId), (void)record.mastered(BankId); });
     const double eventsMs = msOf([&] { events = record.answerEvents(BankId); });
-    const double estimateMs = msOf([&] { (void)study::estimateReadiness(questions, events, now); });
+    study::Readiness readiness;
+    const double estimateMs = msOf([&] { readiness = study::estimateReadiness(questions, events, now); });
     const double checkMs = msOf([&] { (void)study::calibrate(study::checkedPapers(record.papers(BankId))); });
     std::printf("BENCH stats_page_parts papers_ms=%.3f tallies_ms=%.3f book_ms=%.3f answer_events_ms=%.3f "
                 "estimate_ms=%.3f check_ms=%.3f\n",
                 papersMs, talliesMs, bookMs, eventsMs, estimateMs, checkMs);
+    std::printf("BENCH stats_page_readiness chance=%.12f low=%.12f high=%.12f\n", readiness.chance, readiness.low,
+                readiness.high);
     return 0;
 }

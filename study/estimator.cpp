@@ -190,16 +190,21 @@ QuestionChances estimateChances(const QList<BankQuestion> &bank,
         const auto it = byTid.constFind(a.tid);
         const int q = (it != byTid.constEnd() && bank[*it].digest == a.digest) ? *it : -1;
         if (q >= 0) {
+            // The counts the prediction reads are faded to this moment first, once: the
+            // prediction then finds them there, and learning from the answer needs no fading
+            // of its own (the same values as fading a copy for each).
+            overall.fadeTo(day, OverallFadeDays);
+            for (int t : topicsOf[std::size_t(q)])
+                topics[std::size_t(t)].fadeTo(day, TopicFadeDays);
+            questions[std::size_t(q)].fadeTo(day, QuestionFadeDays);
             predictions.push_back(Prediction{logit(chanceAt(q, day)), a.right, day,
                                              answerCount[std::size_t(q)] > 0});
             for (int t : topicsOf[std::size_t(q)]) {
                 Count &c = topics[std::size_t(t)];
-                c.fadeTo(day, TopicFadeDays);
                 c.answers += 1.0;
                 c.right += r;
             }
             Count &c = questions[std::size_t(q)];
-            c.fadeTo(day, QuestionFadeDays);
             c.answers = c.answers * LaterAnswerShrink + 1.0;
             c.right = c.right * LaterAnswerShrink + r;
             if (answerCount[std::size_t(q)]++ == 0)
