@@ -322,6 +322,8 @@ StatsPage::StatsPage(study::StudyRecord &record, QString bankId, QList<study::Ba
     scoreChart->setObjectName(QStringLiteral("scoreChart"));
     scoreChart->setAccessibleName(QStringLiteral("成绩"));
     scoreChart->setRenderHint(QPainter::Antialiasing);
+    // Only looked at: Tab goes from the page's top straight to the topic lists.
+    scoreChart->setFocusPolicy(Qt::NoFocus);
     scoreChart->setMinimumHeight(250);
     scoreChart->chart()->setMargins(QMargins(4, 4, 4, 4));
     scoreChart->chart()->setBackgroundRoundness(0);
