@@ -483,7 +483,9 @@ void StatsPage::fillScores(const QList<study::PaperSummary> &newestFirst)
     // From a round ten under the lowest score (and under the pass line) to full marks.
     const double bottom = std::max(0.0, std::floor(std::min(lowest, passLine - 10.0) / 10.0) * 10.0);
     score->setRange(bottom, top);
-    score->setTickCount(int(std::lround((top - bottom) / 10.0)) + 1 > 11 ? 6 : int(std::lround((top - bottom) / 10.0)) + 1);
+    // A tick every ten points, or six ticks in all where that would crowd the axis.
+    const int tens = int(std::lround((top - bottom) / 10.0));
+    score->setTickCount(tens <= 10 ? tens + 1 : 6);
     score->setLabelFormat(QStringLiteral("%d"));
     score->setTitleText(sameMarks ? QStringLiteral("得分") : QStringLiteral("得分（%）"));
     chart->addAxis(time, Qt::AlignBottom);
