@@ -7,7 +7,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 RUN_TARGETS   = drvq drvq-bank sample_bank
-BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench drvq-readiness-bench drvq-practice-bench
+BENCH_TARGETS = drvq-bench drvq-exam-bench drvq-review-bench drvq-study-bench drvq-readiness-bench drvq-practice-bench drvq-stats-bench
 
 .PHONY: setup configure build run test bench fuzz clean
 
@@ -41,6 +41,7 @@ bench:
 	$(BUILD)/bench/drvq-study-bench
 	$(BUILD)/bench/drvq-readiness-bench
 	$(BUILD)/bench/drvq-practice-bench
+	$(BUILD)/bench/drvq-stats-bench
 
 # libFuzzer needs clang: a separate build tree with the fuzz target only.
 fuzz:

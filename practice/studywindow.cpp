@@ -5,6 +5,7 @@
 #include "handin.h"
 #include "pastpaper.h"
 #include "practiceview.h"
+#include "statspage.h"
 
 #include "pushbutton.h"
 #include "tdxbutton.h"
@@ -162,7 +163,10 @@ StudyWindow::StudyWindow(study::StudyRecord &record, QWidget *parent)
         case 1: fillBook(); break;
         case 2: fillFavourites(); break;
         case 3: fillPapers(); break;
-        default: break;
+        default:
+            if (m_stats && pages->widget(index) == m_statsSlot)
+                m_stats->refresh();
+            break;
         }
         tellNotices();
     });
@@ -325,6 +329,19 @@ void StudyWindow::setBank(const QString &bankId, BankQuestions bank)
     m_bankId = bankId;
     m_bank = std::move(bank);
     practising->setText(tr("Choose a way to practise on the left."));
+    // The statistics are of one bank: a new page for the new one, in the same tab.
+    auto *stats = new StatsPage(m_record, m_bankId, estimatorQuestions(m_bank), m_bank.topicNames());
+    connect(stats, &StatsPage::practiseTopicRequested, this, &StudyWindow::practiseTopic);
+    if (!m_statsSlot) {
+        m_statsSlot = new QWidget;
+        m_statsSlot->setObjectName(QStringLiteral("statsSlot"));
+        auto *slotLayout = new QVBoxLayout(m_statsSlot);
+        slotLayout->setContentsMargins(0, 0, 0, 0);
+        addPage(m_statsSlot, QStringLiteral("统计"));
+    }
+    delete m_stats;
+    m_stats = stats;
+    m_statsSlot->layout()->addWidget(m_stats);
     refresh();
 }
 
@@ -446,6 +463,9 @@ void StudyWindow::refresh()
     fillBook();
     fillFavourites();
     fillPapers();
+    // The statistics cost more than the lists: they are read when their tab is on display.
+    if (m_stats && pages->currentWidget() == m_statsSlot)
+        m_stats->refresh();
     tellNotices();
 }
 

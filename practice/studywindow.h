@@ -21,6 +21,7 @@ class TKvLabel;
 namespace practice {
 
 class PracticeView;
+class StatsPage;
 
 // The study window: practice by mode, the wrong-question book with its mastered list, the
 // favourites and the handed-in papers, over one bank and the trainee's study record. Every
@@ -45,6 +46,8 @@ public:
     void openPaper(qint64 id);
     // A further page after the designed ones (the statistics).
     void addPage(QWidget *page, const QString &title);
+    // The 统计 page of the current bank; nullptr before setBank.
+    [[nodiscard]] StatsPage *statsPage() const { return m_stats; }
 
     QTabWidget *const pages;
     TKvLabel *const title;
@@ -93,6 +96,8 @@ private:
     QString m_bankId;
     BankQuestions m_bank;
     study::PracticeMode m_mode = study::PracticeMode::Sequential;
+    QWidget *m_statsSlot = nullptr;  // the 统计 tab, holding the page of the current bank
+    StatsPage *m_stats = nullptr;
 };
 
 } // namespace practice

@@ -106,20 +106,30 @@ struct Prediction {
 // regression with the prediction as offset and one intercept), with its precision.
 std::pair<double, double> fitShift(const std::vector<Prediction> &preds, bool seen, double now)
 {
+    // The weights do not depend on the shift: worked out once, not in every iteration.
+    struct Weighted {
+        double logit;
+        double outcome;
+        double w;
+    };
+    std::vector<Weighted> used;
+    for (const Prediction &p : preds) {
+        if (p.seenBefore != seen)
+            continue;
+        const double w = std::exp(-(now - p.day) / CalibrationFadeDays);
+        if (w < 1e-4)
+            continue;
+        used.push_back(Weighted{p.logit, p.right ? 1.0 : 0.0, w});
+    }
     double shift = 0.0;
     double precision = ShiftPriorPrecision;
     for (int iter = 0; iter < 8; ++iter) {
         double grad = -ShiftPriorPrecision * shift;
         double hess = ShiftPriorPrecision;
-        for (const Prediction &p : preds) {
-            if (p.seenBefore != seen)
-                continue;
-            const double w = std::exp(-(now - p.day) / CalibrationFadeDays);
-            if (w < 1e-4)
-                continue;
+        for (const Weighted &p : used) {
             const double q = logistic(p.logit + shift);
-            grad += w * ((p.right ? 1.0 : 0.0) - q);
-            hess += w * q * (1.0 - q);
+            grad += p.w * (p.outcome - q);
+            hess += p.w * q * (1.0 - q);
         }
         const double step = grad / hess;
         shift += std::clamp(step, -1.0, 1.0);
@@ -180,16 +190,21 @@ QuestionChances estimateChances(const QList<BankQuestion> &bank,
         const auto it = byTid.constFind(a.tid);
         const int q = (it != byTid.constEnd() && bank[*it].digest == a.digest) ? *it : -1;
         if (q >= 0) {
+            // The counts the prediction reads are faded to this moment first, once: the
+            // prediction then finds them there, and learning from the answer needs no fading
+            // of its own (the same values as fading a copy for each).
+            overall.fadeTo(day, OverallFadeDays);
+            for (int t : topicsOf[std::size_t(q)])
+                topics[std::size_t(t)].fadeTo(day, TopicFadeDays);
+            questions[std::size_t(q)].fadeTo(day, QuestionFadeDays);
             predictions.push_back(Prediction{logit(chanceAt(q, day)), a.right, day,
                                              answerCount[std::size_t(q)] > 0});
             for (int t : topicsOf[std::size_t(q)]) {
                 Count &c = topics[std::size_t(t)];
-                c.fadeTo(day, TopicFadeDays);
                 c.answers += 1.0;
                 c.right += r;
             }
             Count &c = questions[std::size_t(q)];
-            c.fadeTo(day, QuestionFadeDays);
             c.answers = c.answers * LaterAnswerShrink + 1.0;
             c.right = c.right * LaterAnswerShrink + r;
             if (answerCount[std::size_t(q)]++ == 0)

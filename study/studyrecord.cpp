@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace study {
 namespace {
@@ -612,29 +613,80 @@ QList<AnswerEvent> StudyRecord::answerEvents(const QString &bank, const QDateTim
     QList<AnswerEvent> result;
     if (!m_kept)
         return result;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT tid, digest, correct, at, in_paper FROM ("
-        " SELECT q.tid, q.digest, a.correct, a.at, 0 AS in_paper, a.rowid AS seq FROM practice_answer a"
-        "  JOIN question q ON q.id = a.question WHERE q.bank = ? AND a.at < ?"
-        " UNION ALL"
-        " SELECT q.tid, q.digest, r.given = r.answer_key, p.handed_in_at, 1, p.id * 1000 + r.position"
-        "  FROM paper_question r"
-        "  JOIN paper p ON p.id = r.paper JOIN question q ON q.id = r.question"
-        "  WHERE p.bank = ? AND r.given <> '' AND p.handed_in_at < ?"
-        // Answers of the same moment in the order they were given.
-        ") ORDER BY at, in_paper, seq"));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const qint64 until = before.isValid() ? stamp(before) : std::numeric_limits<qint64>::max();
-    for (int i = 0; i < 2; ++i) {
-        query.addBindValue(bank);
-        query.addBindValue(until);
-    }
+
+    // The bank's questions once, by row id: each attempt then carries only its question's id,
+    // and every attempt at a question shares one copy of its digest.
+    struct Known {
+        qint32 tid = 0;
+        QByteArray digest;
+    };
+    QHash<qint64, Known> questions;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, tid, digest FROM question WHERE bank = ?"));
+    query.addBindValue(bank);
     if (!query.exec())
         return result;
     while (query.next())
-        result << AnswerEvent{query.value(0).toInt(), query.value(1).toString().toLatin1(), query.value(2).toBool(),
-                              fromStamp(query.value(3)), query.value(4).toBool()};
+        questions.insert(query.value(0).toLongLong(), Known{query.value(1).toInt(), query.value(2).toString().toLatin1()});
+
+    // The attempts as they are stored, put in order here: sorting a union of every attempt
+    // in the database costs several times what reading them does.
+    struct Row {
+        qint64 at;
+        bool inPaper;
+        qint64 seq;  // answers of the same moment in the order they were given
+        qint64 question;
+        bool right;
+    };
+    std::vector<Row> rows;
+    const auto read = [&](const QString &sql, bool inPaper) {
+        query.prepare(sql);
+        query.addBindValue(bank);
+        query.addBindValue(until);
+        if (!query.exec())
+            return false;
+        while (query.next()) {
+            const QVariant at = query.value(2);
+            rows.push_back(Row{at.isNull() ? std::numeric_limits<qint64>::min() : at.toLongLong(), inPaper,
+                               query.value(3).toLongLong(), query.value(0).toLongLong(), query.value(1).toBool()});
+        }
+        return true;
+    };
+    if (!read(QStringLiteral("SELECT a.question, a.correct, a.at, a.rowid FROM practice_answer a"
+                             " JOIN question q ON q.id = a.question WHERE q.bank = ? AND a.at < ?"),
+              false)
+        || !read(QStringLiteral("SELECT r.question, r.given = r.answer_key, p.handed_in_at, p.id * 1000 + r.position"
+                                " FROM paper_question r JOIN paper p ON p.id = r.paper"
+                                " WHERE p.bank = ? AND r.given <> '' AND p.handed_in_at < ?"),
+                 true))
+        return result;
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        if (a.at != b.at)
+            return a.at < b.at;
+        if (a.inPaper != b.inPaper)
+            return b.inPaper;
+        return a.seq < b.seq;
+    });
+
+    // A paper of this bank holding a question recorded under another is looked up by itself.
+    QSqlQuery other(db);
+    other.prepare(QStringLiteral("SELECT tid, digest FROM question WHERE id = ?"));
+    result.reserve(qsizetype(rows.size()));
+    for (const Row &row : rows) {
+        auto known = questions.constFind(row.question);
+        if (known == questions.constEnd()) {
+            other.addBindValue(row.question);
+            if (!other.exec() || !other.next())
+                continue;
+            known = questions.insert(row.question, Known{other.value(0).toInt(), other.value(1).toString().toLatin1()});
+        }
+        result << AnswerEvent{known->tid, known->digest, row.right,
+                              row.at == std::numeric_limits<qint64>::min() ? QDateTime() : fromStamp(row.at),
+                              row.inPaper};
+    }
     return result;
 }
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the guide's pictures of the study window over the sample bank and a record of a
 // few weeks' practice, made up in a temporary data folder: the practice page after a wrong
-// answer, the wrong-question book, the favourites, the papers, and a past paper in the
-// score window.
+// answer, the wrong-question book, the favourites, the papers, a past paper in the score
+// window, and the 统计 page over a record of its own with more practice and a paper on most
+// days, each paper with the pass chance the estimate gave as it began.
 //
 //   study_screenshots BUILD_DIR OUT_DIR
 #include "drawnslot.h"
@@ -13,9 +14,12 @@
 #include "handin.h"
 #include "pastpaper.h"
 #include "practiceview.h"
+#include "statspage.h"
 #include "studywindow.h"
 
+#include "calibration.h"
 #include "tapplication.h"
+#include "translations.h"
 #include "tdm.h"
 #include "tfrm_ks_choose.h"
 #include "tfrm_ping.h"
@@ -23,11 +27,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <cmath>
+#include <numeric>
 #include <cstdio>
 
 using namespace practice;
@@ -52,11 +60,98 @@ void save(QWidget &window, const QString &name)
     std::printf("study_screenshots: %s\n", qPrintable(path));
 }
 
+// Three weeks of a trainee who practises a few hundred questions a day and sits a paper on
+// most days: each question has a hidden chance, lower on some topics than on others, that
+// rises with the days and with each time the question has come up. The record has its own
+// file and clock; the page is drawn in full, as the scroll area holds it.
+void statsScreenshot(const BankQuestions &bank, const QString &bankId, const QString &folder)
+{
+    QDateTime now = QDateTime::currentDateTime().addDays(-22);
+    now.setTime(QTime(8, 0));
+    study::StudyRecord record(QDir(folder).filePath(QStringLiteral("stats/study.sqlite")), [&now] { return now; });
+    QRandomGenerator random(1209);
+    const auto normal = [&random] {
+        const double u = std::max(1e-12, random.generateDouble());
+        return std::sqrt(-2.0 * std::log(u)) * std::cos(6.283185307179586 * random.generateDouble());
+    };
+    QHash<QString, double> topic;
+    for (const BankQuestion &q : bank.questions)
+        for (const QString &code : q.knowledgeCodes)
+            if (!topic.contains(topicChapter(code)))
+                topic.insert(topicChapter(code), 0.7 * normal());
+    std::vector<double> difficulty(std::size_t(bank.questions.size()));
+    std::vector<int> seen(difficulty.size(), 0);
+    for (std::size_t i = 0; i < difficulty.size(); ++i) {
+        difficulty[i] = 0.6 * normal();
+        for (const QString &code : bank.questions[qsizetype(i)].knowledgeCodes)
+            difficulty[i] += topic.value(topicChapter(code));
+    }
+    const auto answerOf = [&](qsizetype i, int day) {
+        const BankQuestion &q = bank.questions[i];
+        const double z = 0.9 + 0.06 * day + difficulty[std::size_t(i)] + 0.3 * std::min(seen[std::size_t(i)], 4);
+        ++seen[std::size_t(i)];
+        if (random.generateDouble() < 1.0 / (1.0 + std::exp(-z)))
+            return q.key;
+        return q.key == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A");
+    };
+    const int size = int(bank.questions.size());
+    const EstimatorBank estimatorBank = [&bank] { return estimatorQuestions(bank); };
+    for (int day = 0; day < 21; ++day) {
+        now = now.addDays(1);
+        now.setTime(QTime(19, 0));
+        const int answers = 180 + random.bounded(160);
+        for (int i = 0; i < answers; ++i) {
+            const qsizetype at = random.bounded(size);
+            const BankQuestion &q = bank.questions[at];
+            now = now.addSecs(25);
+            record.addPracticeAnswer({questionRef(bankId, q), answerOf(at, day), q.key, study::PracticeMode::Random, {}});
+        }
+        if (day % 4 != 3 && day > 1) {
+            // A paper of distinct questions, drawn as the exam draws one.
+            QList<qsizetype> order(size);
+            std::iota(order.begin(), order.end(), 0);
+            for (int n = 1; n <= ExamLength && n <= size; ++n) {
+                std::swap(order[n - 1], order[n - 1 + random.bounded(size - n + 1)]);
+                const qsizetype at = order[n - 1];
+                ExamPaper[n] = examtest::drawnSlot(bank.questions[at], answerOf(at, day));
+            }
+            now = now.addSecs(600);
+            const QDateTime began = now;
+            now = now.addSecs(1500 + random.bounded(900));
+            recordHandedInPaper(record, bankId, estimatorBank, began, int(began.secsTo(now)), nullptr);
+        }
+    }
+    now = now.addSecs(3600);
+
+    // The figures of the check, for the guide and the report.
+    const QList<study::PaperSummary> papers = record.papers(bankId);
+    const study::Calibration c = study::calibrate(study::checkedPapers(papers));
+    std::printf("study_screenshots: stats trainee: %lld papers, %d with a stored chance; Brier %.3f, past pass rate %.3f\n",
+                static_cast<long long>(papers.size()), c.papers, c.brier, c.baselineBrier);
+    for (const study::CalibrationBand &band : c.bands)
+        std::printf("study_screenshots:   %3.0f%%-%3.0f%%: %d papers, mean predicted %.2f, passed %d\n", 100 * band.from,
+                    100 * band.to, band.papers, band.meanPredicted, band.passed);
+
+    StudyWindow window(record);
+    window.setBank(bankId, bank);
+    window.show();
+    window.pages->setCurrentIndex(window.pages->count() - 1);
+    StatsPage &page = *window.statsPage();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    QWidget &content = *page.widget();
+    const QString path = QDir(outFolder).filePath(QStringLiteral("14-study-stats.png"));
+    if (!content.grab().save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    std::printf("study_screenshots: %s\n", qPrintable(path));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     TApplication app(argc, argv);
+    installTranslations(app, QLocale(QLocale::Chinese, QLocale::China));
     if (argc != 3)
         qFatal("usage: study_screenshots BUILD_DIR OUT_DIR");
     outFolder = QString::fromLocal8Bit(argv[2]);
@@ -124,5 +219,7 @@ int main(int argc, char *argv[])
         score.close();
     });
     window.openPaperButton->click();
+
+    statsScreenshot(bank, bankId, data.path());
     return 0;
 }

@@ -202,6 +202,40 @@ private slots:
         QVERIFY(!tallies.contains(2));
     }
 
+    // Oldest first, whatever order they were written in; at one moment the practice answers
+    // before a paper's, each in the order given. `before` leaves out what came from then on.
+    void answerEventsComeOldestFirstInTheOrderGiven()
+    {
+        auto record = openRecord();
+        const auto practise = [&](int tid, const char *given) {
+            QVERIFY(record->addPracticeAnswer(
+                {question(tid), QString::fromLatin1(given), QStringLiteral("A"), PracticeMode::Random, {}}));
+        };
+        m_now = Start.addSecs(60);
+        QVERIFY(record->addPaper(paperOf({{5, "A"}, {2, ""}, {4, "B"}})));
+        m_now = Start;  // the clock set back: an earlier answer written after
+        practise(8, "B");
+        m_now = Start.addSecs(60);
+        practise(7, "A");
+        practise(6, "A");
+        m_now = Start.addSecs(120);
+        QVERIFY(record->addPaper(paperOf({{3, "A"}})));
+        QList<int> tids;
+        QList<bool> inPaper;
+        for (const AnswerEvent &e : record->answerEvents(question(0).bank)) {
+            tids << e.tid;
+            inPaper << e.inPaper;
+        }
+        QCOMPARE(tids, (QList<int>{8, 7, 6, 5, 4, 3}));
+        QCOMPARE(inPaper, (QList<bool>{false, false, false, true, true, true}));
+        const QList<AnswerEvent> earlier = record->answerEvents(question(0).bank, Start.addSecs(60));
+        QCOMPARE(earlier.size(), 1);
+        QCOMPARE(earlier[0].tid, 8);
+        QCOMPARE(earlier[0].at, Start);
+        QCOMPARE(earlier[0].digest, question(8).digest);
+        QVERIFY(!earlier[0].right);
+    }
+
     void aRewrittenQuestionDoesNotInheritTheOldOnesRecord()
     {
         auto record = openRecord();

@@ -1075,6 +1075,55 @@
     </message>
 </context>
 <context>
+    <name>practice::StatsPage</name>
+    <message>
+        <source>Nothing on record yet: practise or hand in a mock paper, and the statistics show here.</source>
+        <translation>还没有记录：练习或交一份模拟试卷后，这里显示统计。</translation>
+    </message>
+    <message>
+        <source>Weakest first. A click or Enter practises the questions of a chapter or knowledge point; a topic with fewer than %1 answers shows 作答太少.</source>
+        <translation>最弱的排在最前。单击或按 Enter 专项练习这一章或这个知识点的题目；作答不到 %1 次的显示“作答太少”。</translation>
+    </message>
+    <message>
+        <source>No paper handed in yet.</source>
+        <translation>还没有交过试卷。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paper(s) handed in, %1 passed.</source>
+        <translation>
+            <numerusform>共交过 %n 份试卷，其中 %1 份合格。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 questions in the bank: %2 seen, %3 answered right at least once, %4 in the wrong-question book, %5 mastered.</source>
+        <translation>本题库共 %1 道题：做过 %2 道，至少答对过一次 %3 道，错题本中 %4 道，已掌握 %5 道。</translation>
+    </message>
+    <message>
+        <source>The bank holds no questions.</source>
+        <translation>题库中没有题目。</translation>
+    </message>
+    <message numerus="yes">
+        <source>After %n more answer(s) the pass chance of the next mock paper shows here (it needs %1 answers in all, over %2 different questions).</source>
+        <translation>
+            <numerusform>再作答 %n 次后，这里显示下次模拟考试的合格概率（共需 %1 次作答，答过 %2 道不同的题目）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No paper handed in with a pass chance yet: each paper keeps the chance shown as it began, once there is evidence enough for one.</source>
+        <translation>还没有带合格概率的试卷：作答足够显示合格概率以后，每份试卷都会保存开考时的合格概率。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n paper(s) with a stored chance, Brier score (lower is better): forecast %1, past pass rate %2.</source>
+        <translation>
+            <numerusform>%n 份带合格概率的试卷的布里尔分数（越小越准）：合格概率 %1，以往合格率 %2。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>With fewer than 10 papers this says little yet.</source>
+        <translation>试卷还不到 10 份，结论仅供参考。</translation>
+    </message>
+</context>
+<context>
     <name>practice::StudyRecordNotice</name>
     <message>
         <source>Study record</source>
