@@ -256,7 +256,8 @@ void bendOvertaking(SignPainter &sp)
         crown.addEllipse(tree, 7, 7);
         sp.fill(crown, QColor(40, 100, 50));
     }
-    lorry(sp, {51, 36}, -45);
+    // The lorry keeps to the outer half of the bend, right of the centre line.
+    lorry(sp, {56, 29}, -45);
     car(sp, {69, 88}, 0, true);
 }
 
