@@ -411,7 +411,8 @@ void uTurnLane(SignPainter &sp)
     ground(sp);
     laneGuides(sp);
     car(sp, {25, 72}, 0, true);
-    car(sp, {60, 86}, 0, false);
+    // Beside the solid lane line, so that it can no longer change lanes.
+    car(sp, {60, 68}, 0, false);
 }
 
 void straightRightLane(SignPainter &sp)
@@ -435,8 +436,8 @@ void variableLane(SignPainter &sp)
     QPainter &p = sp.painter();
     p.fillRect(QRectF(49, 14, 22, 18), Dark);
     sp.arrow(curve({62, 29}, {62, 20}, {54, 19}), 2.6, 5, 7, QColor(120, 255, 120));
+    // No movement arrow: a straight one would contradict the sign's left arrow.
     car(sp, {60, 70}, 0, true);
-    move(sp, path({{60, 57}, {60, 38}}));
 }
 
 // A tidal lane with its lane signal showing a red cross; the other lanes show green.
