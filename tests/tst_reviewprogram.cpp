@@ -35,6 +35,8 @@ namespace {
 // Deadlines only: every wait ends as soon as what it waits for holds, so a slow program (as
 // under the sanitizers) only makes the test take longer.
 constexpr int Deadline = 30000;
+// The wait message is 96 pixels high; every window the test looks for is taller.
+constexpr int WaitMessageHeight = 96;
 
 // Where controls sit inside their window: the background panel starts at (10, 50), and the
 // points are the middles of the controls as laid out on it.
@@ -79,7 +81,9 @@ class TestReviewProgram : public QObject {
     BankContent m_bank;
     QMultiHash<QString, const Question *> m_byText;
 
-    // The visible window with exactly this title, waited for.
+    // The visible window with exactly this title, waited for. The wait message ("正在随机抽题
+    // 请等待....") carries the exam window's title for the moment a paper is drawn; it is told
+    // apart by its height, since an id of it is gone again before it could be used.
     std::optional<QString> window(const QString &title, int ms = Deadline)
     {
         QElapsedTimer clock;
@@ -87,8 +91,12 @@ class TestReviewProgram : public QObject {
         do {
             const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
                                          QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
-            if (!ids.isEmpty())
-                return ids.split(QLatin1Char('\n')).first();
+            for (const QString &id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                const QString shell = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+                const int height = QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(shell).captured(1).toInt();
+                if (height > WaitMessageHeight)
+                    return id;
+            }
             QTest::qWait(50);
         } while (clock.elapsed() < ms);
         return std::nullopt;
@@ -293,7 +301,7 @@ private slots:
         const Question *previous = nullptr;
         for (int n = 1; n <= 100; ++n) {
             const Question *q = nextQuestion(*exam, previous);
-            QVERIFY2(q, qPrintable(QStringLiteral("question %1 not found in the bank").arg(n)));
+            QVERIFY2(q, qPrintable(QStringLiteral("question %1 not found in the bank: %2").arg(n).arg(read(*exam, ExamQuestion))));
             QVERIFY2(!paper.contains(q), "a question came twice");
             paper << q;
             const QString letter = n % 2 ? QStringLiteral("A") : QStringLiteral("B");
