@@ -30,6 +30,7 @@
 // corrects the level itself against real outcomes. It is one pass over the record.
 #include "estimator.h"
 #include "passchance.h"
+#include "vectorstate.h"
 
 #include <QHash>
 
@@ -104,32 +105,50 @@ struct Prediction {
 
 // The shift that makes predicted match observed over weighted answers (a logistic
 // regression with the prediction as offset and one intercept), with its precision.
+//
+// The fit needs the answers only through their predicted logits, so they are gathered into
+// bins a hundredth of a logit wide first (weight, weighted outcome and weighted mean logit
+// per bin): each Newton step then costs a few thousand exponentials instead of one per
+// answer, and the shift moves by far less than a thousandth of a logit for it.
 std::pair<double, double> fitShift(const std::vector<Prediction> &preds, bool seen, double now)
 {
-    // The weights do not depend on the shift: worked out once, not in every iteration.
-    struct Weighted {
-        double logit;
-        double outcome;
-        double w;
+    constexpr double BinWidth = 0.01;
+    constexpr double LogitLimit = 14.0;  // logit() clamps chances to 1e-6 .. 1 - 1e-6
+    constexpr int Bins = int(2 * LogitLimit / BinWidth) + 1;
+    struct Bin {
+        double w = 0.0;
+        double outcome = 0.0;
+        double logit = 0.0;  // weighted sum first, the weighted mean after
     };
-    std::vector<Weighted> used;
+    std::vector<Bin> bins(Bins);
     for (const Prediction &p : preds) {
         if (p.seenBefore != seen)
             continue;
         const double w = std::exp(-(now - p.day) / CalibrationFadeDays);
         if (w < 1e-4)
             continue;
-        used.push_back(Weighted{p.logit, p.right ? 1.0 : 0.0, w});
+        const double z = std::clamp(p.logit, -LogitLimit, LogitLimit);
+        Bin &b = bins[std::size_t(std::lround((z + LogitLimit) / BinWidth))];
+        b.w += w;
+        b.outcome += p.right ? w : 0.0;
+        b.logit += w * z;
+    }
+    std::vector<Bin> used;
+    for (Bin &b : bins) {
+        if (b.w > 0.0) {
+            b.logit /= b.w;
+            used.push_back(b);
+        }
     }
     double shift = 0.0;
     double precision = ShiftPriorPrecision;
     for (int iter = 0; iter < 8; ++iter) {
         double grad = -ShiftPriorPrecision * shift;
         double hess = ShiftPriorPrecision;
-        for (const Weighted &p : used) {
-            const double q = logistic(p.logit + shift);
-            grad += p.w * (p.outcome - q);
-            hess += p.w * q * (1.0 - q);
+        for (const Bin &b : used) {
+            const double q = logistic(b.logit + shift);
+            grad += b.outcome - b.w * q;
+            hess += b.w * q * (1.0 - q);
         }
         const double step = grad / hess;
         shift += std::clamp(step, -1.0, 1.0);
@@ -183,6 +202,9 @@ QuestionChances estimateChances(const QList<BankQuestion> &bank,
         return share(questions[std::size_t(q)].fadedTo(day, QuestionFadeDays), prior, QuestionStrength);
     };
 
+    // Hashing the knowledge codes above can leave the vector state dirty: cleared here, before
+    // the arithmetic over every answer.
+    clearUpperVectorState();
     QuestionChances out;
     for (const ReadinessAnswer &a : answers) {
         const double day = days(a.at);

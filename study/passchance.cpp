@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The drvq developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "passchance.h"
+#include "vectorstate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@ namespace study {
 std::vector<double> wrongCountDistribution(const std::vector<double> &chances, int paperLength,
                                            int maxWrong)
 {
+    clearUpperVectorState();
     const int n = int(chances.size());
     const int k = std::clamp(paperLength, 0, n);
     const int wMax = maxWrong < 0 ? k : std::min(maxWrong, k);
