@@ -174,4 +174,26 @@ void crossroads(SignPainter &sp, bool crossings)
     }
 }
 
+QPainterPath path(std::initializer_list<QPointF> points)
+{
+    QPainterPath p;
+    bool first = true;
+    for (const QPointF &pt : points) {
+        if (first)
+            p.moveTo(pt);
+        else
+            p.lineTo(pt);
+        first = false;
+    }
+    return p;
+}
+
+QPainterPath curve(QPointF from, QPointF control, QPointF to)
+{
+    QPainterPath p;
+    p.moveTo(from);
+    p.quadTo(control, to);
+    return p;
+}
+
 } // namespace situation

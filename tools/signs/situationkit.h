@@ -4,9 +4,12 @@
 
 #include "signpainter.h"
 
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+
+#include <initializer_list>
 
 // A small kit for road-situation pictures: roads seen from above on grass, lane lines,
 // cars, movement arrows, signal heads and people, all in pixels of a 120 × 105 picture.
@@ -26,6 +29,11 @@ extern const QColor Truck;
 extern const QColor Move;
 
 enum class Light { Red, Yellow, Green };
+
+// A broken line through the points, and a curve from one point to another bending towards
+// control: the paths of movement arrows.
+[[nodiscard]] QPainterPath path(std::initializer_list<QPointF> points);
+[[nodiscard]] QPainterPath curve(QPointF from, QPointF control, QPointF to);
 
 // Fills the picture with grass and keeps what follows inside its rounded outline.
 void ground(SignPainter &sp);

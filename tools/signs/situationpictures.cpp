@@ -14,28 +14,6 @@ namespace {
 
 using namespace situation;
 
-QPainterPath path(std::initializer_list<QPointF> points)
-{
-    QPainterPath p;
-    bool first = true;
-    for (const QPointF &pt : points) {
-        if (first)
-            p.moveTo(pt);
-        else
-            p.lineTo(pt);
-        first = false;
-    }
-    return p;
-}
-
-QPainterPath curve(QPointF from, QPointF control, QPointF to)
-{
-    QPainterPath p;
-    p.moveTo(from);
-    p.quadTo(control, to);
-    return p;
-}
-
 // No signals: the trainee goes straight on, a car comes from the right.
 void rightHandCar(SignPainter &sp)
 {

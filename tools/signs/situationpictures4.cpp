@@ -20,28 +20,6 @@ const QColor SignRed(190, 16, 40);
 const QColor Kerb(176, 176, 170);
 const QColor Dark(24, 24, 26);
 
-QPainterPath path(std::initializer_list<QPointF> points)
-{
-    QPainterPath p;
-    bool first = true;
-    for (const QPointF &pt : points) {
-        if (first)
-            p.moveTo(pt);
-        else
-            p.lineTo(pt);
-        first = false;
-    }
-    return p;
-}
-
-QPainterPath curve(QPointF from, QPointF control, QPointF to)
-{
-    QPainterPath p;
-    p.moveTo(from);
-    p.quadTo(control, to);
-    return p;
-}
-
 // A crossroads wide enough for two approach lanes: the road up the picture spans x 26–94
 // with its centre at 60, the road across spans y 30–74 with its centre at 52. The
 // trainee's approach (x 60–94) is split at x 77 into a left and a right lane.

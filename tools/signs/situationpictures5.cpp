@@ -21,28 +21,6 @@ const QColor Hazard(255, 120, 0);
 const QColor RailBed(150, 130, 110);
 const QColor Sky(200, 225, 245);
 
-QPainterPath path(std::initializer_list<QPointF> points)
-{
-    QPainterPath p;
-    bool first = true;
-    for (const QPointF &pt : points) {
-        if (first)
-            p.moveTo(pt);
-        else
-            p.lineTo(pt);
-        first = false;
-    }
-    return p;
-}
-
-QPainterPath curve(QPointF from, QPointF control, QPointF to)
-{
-    QPainterPath p;
-    p.moveTo(from);
-    p.quadTo(control, to);
-    return p;
-}
-
 // Hazard lamps at the four corners of a car standing upright at centre.
 void hazardLamps(SignPainter &sp, QPointF centre)
 {
