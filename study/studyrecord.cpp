@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The drvq developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studyrecord.h"
-#include "vectorstate.h"
 
 #include <sqlite3.h>
 
@@ -151,8 +150,8 @@ void StudyRecord::open()
                          .arg(m_path, query.lastError().text());
         return;
     }
-    // Reading a long record goes through the file's pages in index order; mapped into memory
-    // they cost no system call each, and a larger cache keeps them for the next page opened.
+    // Reading a long record goes through many of the file's pages; mapped into memory they
+    // cost no system call each, and a larger cache keeps them for the next page opened.
     // Neither is needed for correctness, so a refusal is not an error.
     (void)query.exec(QStringLiteral("PRAGMA mmap_size=268435456"));
     (void)query.exec(QStringLiteral("PRAGMA cache_size=-32000"));
@@ -630,9 +629,10 @@ sqlite3 *sqliteHandle(const QSqlDatabase &db)
 }
 
 // Runs `sql` with `binds` for its placeholders in order (texts and integers) and hands every
-// row's three integer columns to `row`. A long record is read through SQLite's own interface: Qt SQL makes each
-// value a QVariant in a cached row first, which costs more than the database's own work
-// over 200,000 rows. Without the handle it goes through Qt SQL, with the same result.
+// row's three integer columns to `row`. A long record is read through SQLite's own
+// interface: Qt SQL makes each value a QVariant in a cached row first, which costs more than
+// the database's own work over 200,000 rows. Without the handle it goes through Qt SQL, with
+// the same result.
 template <class RowFunction>
 bool readIntegers(QSqlDatabase &db, const QString &sql, const QVariantList &binds, RowFunction &&row)
 {
@@ -718,7 +718,6 @@ QList<AnswerEvent> StudyRecord::answerEvents(const QString &bank, const QDateTim
     // number, and a paper's answers take their time from the paper. Every answer of the bank
     // is wanted, so the practice table is read straight through: going by the question index
     // would visit its pages in random order, several times slower.
-    clearUpperVectorState();
     const bool practiceRead = readIntegers(
         db,
         QStringLiteral("SELECT a.question * 2 + a.correct, a.at, a.rowid FROM practice_answer a NOT INDEXED"
@@ -771,9 +770,7 @@ QList<AnswerEvent> StudyRecord::answerEvents(const QString &bank, const QDateTim
                 continue;
             known = questions.insert(row.question, Known{other.value(0).toInt(), other.value(1).toString().toLatin1()});
         }
-        result << AnswerEvent{known->tid, known->digest, row.right,
-                              row.at == std::numeric_limits<qint64>::min() ? QDateTime() : fromStamp(row.at),
-                              row.inPaper};
+        result << AnswerEvent{known->tid, known->digest, row.right, fromStamp(row.at), row.inPaper};
     }
     return result;
 }
